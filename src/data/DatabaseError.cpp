@@ -1,0 +1,23 @@
+#include "data/DatabaseError.h"
+
+#include <firebird/Interface.h>
+
+namespace valorama {
+
+bool DatabaseError::isConnectionLost() const
+{
+    switch (m_code) {
+    case isc_network_error:
+    case isc_net_read_err:
+    case isc_net_write_err:
+    case isc_lost_db_connection:
+    case isc_att_shutdown:
+    case isc_shutdown:
+    case isc_conn_lost:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace valorama
