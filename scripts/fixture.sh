@@ -8,46 +8,22 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
 D=${VALORAMA_FIXTURE_DIR:-$repo/.fixture}
 PORT=${VALORAMA_FIXTURE_PORT:-3057}
-FBLIB=/usr/lib/x86_64-linux-gnu/firebird/3.0
-DBPASS=q7Rv2wLpZ
+. "$here/firebird-root.sh"
 export FIREBIRD=$D/root FIREBIRD_LOCK=$D/lock FIREBIRD_TMP=$D/lock
 
 pid_alive() { [ -f "$D/firebird.pid" ] && kill -0 "$(cat "$D/firebird.pid")" 2>/dev/null; }
 port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null; }
 
 make_root() {
-  mkdir -p "$D/root/intl" "$D/lock" "$D/templates" "$D/data"
-  cp -f "$FBLIB/intl/libfbintl.so" "$D/root/intl/libfbintl.so"   # a link breaks non-builtin charsets
-  cp -f "$FBLIB/intl/fbintl.conf" "$D/root/intl/fbintl.conf"
-  ln -sfn "$FBLIB/firebird.msg" "$D/root/firebird.msg"
-  ln -sfn "$FBLIB/plugins" "$D/root/plugins"
-  ln -sfn "$FBLIB/plugins.conf" "$D/root/plugins.conf"
-  cat > "$D/root/firebird.conf" <<CONF
-RemoteServicePort = $PORT
-RemoteBindAddress = 127.0.0.1
-SecurityDatabase = $D/root/security3.fdb
-CONF
-  cat > "$D/root/databases.conf" <<CONF
-security.db = $D/root/security3.fdb
-{
-	RemoteAccess = false
+  mkdir -p "$D/lock" "$D/templates" "$D/data"
+  fb_make_root "$D/root" "$PORT"
+  fb_write_aliases "$D/root" "" "$D/data/main.fdb" "$D/data/interface.fdb"
+  fb_make_security "$D/root"
 }
-C:\\quintora\\dados\\quintora.bd = $D/data/main.fdb
-C:\\quintora\\Interfac\\quintora.bd = $D/data/interface.fdb
-CONF
-  if [ ! -f "$D/root/security3.fdb" ]; then
-    printf "create database '%s';\ncreate user SYSDBA password '%s';\ncommit;\n" \
-      "$D/root/security3.fdb" "$DBPASS" | isql-fb -q -user SYSDBA >/dev/null
-  fi
-}
-
-isql_remote() { isql-fb -q -user SYSDBA -password "$DBPASS" "$@"; }
 
 create_db() { # file schema
   [ -f "$1" ] && return 0
-  printf "create database '127.0.0.1/%s:%s' user 'SYSDBA' password '%s' page_size 8192 default character set WIN1252;\ncommit;\nexit;\n" \
-    "$PORT" "$1" "$DBPASS" | isql_remote >/dev/null
-  isql_remote -i "$2" "127.0.0.1/$PORT:$1" >/dev/null
+  fb_create_database "127.0.0.1/$PORT:$1" "$2"
 }
 
 start() {

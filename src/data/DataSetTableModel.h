@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ClientDataSet.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
@@ -8,8 +10,6 @@
 #include <exception>
 
 namespace valorama {
-
-class ClientDataSet;
 
 // A grid's view of a client dataset: one column per field given, the display format applied
 // for DisplayRole, the field's text for EditRole. Editing a cell edits the dataset's row;

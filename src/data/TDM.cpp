@@ -82,6 +82,8 @@ TDM::TDM(QObject *parent)
     for (const char *f : {"VALOR", "VALORPAGO", "VALORNAOPAGO"})
         ValorFP.setDisplayFormat(QString::fromLatin1(f), QStringLiteral("0.00"));
     ComissDet.setDisplayFormat(QStringLiteral("VALOR"), QStringLiteral("#,##0.00"));
+    Periodo.setEditMask(QStringLiteral("DATAINICIAL"), QStringLiteral("!99/99/00;1;_"));
+    Periodo.setEditMask(QStringLiteral("DATAFINAL"), QStringLiteral("!99/99/00;1;_"));
 
     Insumos.afterPost = [this](ClientDataSet &ds) { InsumosAfterPost(ds); };
     ValorFP.afterPost = [this](ClientDataSet &ds) { ValorFPAfterPost(ds); };

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets everything up and runs all tests: installs, builds, starts the Firebird fixture, runs
+# CTest, and stops the fixture whatever happens. SANITIZE=1 builds with ASan/UBSan.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(dirname "$here")
+bash "$here/setup.sh"
+extra=()
+build=$repo/build
+if [ "${SANITIZE:-0}" = 1 ]; then
+  extra+=(-DVALORAMA_SANITIZE=ON)
+  build=$repo/build-sanitize
+fi
+BUILD_DIR=$build bash "$here/build.sh" "${extra[@]}"
+bash "$here/fixture.sh" start
+trap 'bash "$here/fixture.sh" stop' EXIT
+cd "$build"
+ctest --output-on-failure --timeout 900 "$@"
