@@ -23,8 +23,26 @@ const QImage &pointDevice()
     return device;
 }
 
+// The suite's fixed-width fonts, and the misspelt names its settings offer, become the
+// fixed-width fonts this system has; the columns line up only with such fonts.
+void installFontSubstitutions()
+{
+    static const bool done = [] {
+        const QStringList mono = {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                                  QStringLiteral("Courier New"), QStringLiteral("monospace")};
+        for (const char *name : {"Lucida Console", "Courrier New", "Courrier", "Courier New", "Courier"})
+            QFont::insertSubstitutions(QString::fromLatin1(name), mono);
+        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 QFont qfont(const ReportFont &f)
 {
+    installFontSubstitutions();
     QFont font(f.name);
     font.setPointSizeF(f.points);
     font.setBold(f.bold);
