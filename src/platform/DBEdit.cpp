@@ -79,6 +79,14 @@ void DBEdit::commit()
     m_dirty = false;
 }
 
+void DBEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    // An empty masked box takes its first digit at the start, wherever it was clicked.
+    if (!inputMask().isEmpty() && displayText().remove(QLatin1Char('_')).remove(QLatin1Char('/')).remove(QLatin1Char(':')).trimmed().isEmpty())
+        QTimer::singleShot(0, this, [this] { setCursorPosition(0); });
+}
+
 void DBEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);

@@ -26,6 +26,7 @@ public:
     static QString qtMask(const QString &suiteMask);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
