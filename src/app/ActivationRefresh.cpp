@@ -37,6 +37,7 @@ int ActivationRefresh::refillInsumos()
     int written = 0;
     // One transaction for the whole refill: another workstation never sees INSUMOS half built.
     BulkWriteScope scope(m_dm.sqlcon1);
+    scope.setSkipRefusedRows(true); // a component the database refuses is left out
     insumos.close();
     m_dm.ExecuteDirect(QStringLiteral("Delete from INSUMOS"));
     insumos.open();
@@ -71,7 +72,7 @@ int ActivationRefresh::refillInsumos()
     componen.close();
     scope.commit();
     insumos.close();
-    return written;
+    return written - scope.refusedRows();
 }
 
 QStringList ActivationRefresh::storeList(int *selected)

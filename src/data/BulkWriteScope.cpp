@@ -4,6 +4,8 @@
 #include "data/DatabaseError.h"
 #include "data/SqlConnection.h"
 
+#include <QScopeGuard>
+
 namespace valorama {
 
 BulkWriteScope::BulkWriteScope(SqlConnection &connection, const TransactionOptions &options)
@@ -39,8 +41,38 @@ void BulkWriteScope::deferRefresh(ClientDataSet *dataset)
         m_deferred.append(dataset);
 }
 
+void BulkWriteScope::queueInsert(const QString &table, const QList<ColumnInfo> &columns, const Row &row)
+{
+    if (!m_batch.matches(table, columns))
+        flushInserts();
+    m_batch.add(table, columns, row);
+    if (m_batch.isFull())
+        flushInserts();
+}
+
+void BulkWriteScope::flushInserts()
+{
+    if (m_batch.isEmpty() || m_flushing)
+        return;
+    m_flushing = true;
+    const auto done = qScopeGuard([this] { m_flushing = false; });
+    QList<InsertBatch::Refusal> refused;
+    try {
+        refused = m_batch.send(*m_connection.m_attachment, *m_tx);
+    } catch (const DatabaseError &e) {
+        m_connection.dropIfLost(e);
+        throw;
+    }
+    m_refused += int(refused.size());
+    if (!refused.isEmpty() && !m_skipRefused)
+        throw WriteRefusedError(QStringLiteral("A alteração não foi gravada no banco de dados e foi descartada: %1.")
+                                    .arg(InsertBatch::describe(refused.first().code)),
+                                {}, m_connection.connectionName(), refused.first().code);
+}
+
 void BulkWriteScope::commit()
 {
+    flushInserts();
     try {
         m_tx->commit();
     } catch (const DatabaseError &e) {

@@ -523,6 +523,10 @@ void ClientDataSet::applyChange(const Change &c)
     QString sql;
     QList<Value> params;
     if (c.kind == Change::Insert) {
+        if (BulkWriteScope *scope = connection()->bulkScope()) {
+            scope->queueInsert(table, m_columns, c.newRow);
+            return;
+        }
         QStringList cols;
         QStringList marks;
         for (int i = 0; i < m_columns.size(); ++i) {

@@ -79,8 +79,10 @@ auto SqlConnection::withTransaction(bool readOnly, F &&work)
 {
     open();
     try {
-        if (m_scope)
+        if (m_scope) {
+            m_scope->flushInserts(); // rows queued before this statement go first
             return work(m_scope->transaction());
+        }
         TransactionOptions options;
         options.readOnly = readOnly;
         auto tx = m_attachment->begin(options);

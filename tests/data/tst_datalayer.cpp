@@ -243,18 +243,16 @@ private slots:
         int refused = 0;
         {
             BulkWriteScope scope(dm->sqlcon1);
+            scope.setSkipRefusedRows(true);
             for (const char *dcb : {"03456", "01234", "03456", "09999"}) {
-                try {
-                    ins.append();
-                    ins.fieldByName(QStringLiteral("DCB")).setAsString(QString::fromLatin1(dcb));
-                    ins.fieldByName(QStringLiteral("DESCRICAO")).setAsString(QString(65, QLatin1Char('d')));
-                    ins.fieldByName(QStringLiteral("FATCORR")).setAsString(QStringLiteral("1.23456789"));
-                    ins.post();
-                } catch (const WriteRefusedError &) {
-                    ++refused;
-                }
+                ins.append();
+                ins.fieldByName(QStringLiteral("DCB")).setAsString(QString::fromLatin1(dcb));
+                ins.fieldByName(QStringLiteral("DESCRICAO")).setAsString(QString(65, QLatin1Char('d')));
+                ins.fieldByName(QStringLiteral("FATCORR")).setAsString(QStringLiteral("1.23456789"));
+                ins.post();
             }
             scope.commit();
+            refused = scope.refusedRows();
         }
         QCOMPARE(refused, 1);
         QCOMPARE(ins.recordCount(), 3);
@@ -262,6 +260,26 @@ private slots:
         QCOMPARE(r.rows.size(), 3);
         QCOMPARE(std::get<QString>(r.rows[0][1]).size(), 60);
         QCOMPARE(std::get<Decimal>(r.rows[0][2]), (Decimal{123, 2}));
+    }
+
+    void refusedRowStopsAScopeThatDoesNotSkip()
+    {
+        dm->ExecuteDirect(QStringLiteral("Delete from INSUMOS"));
+        dm->Insumos.open();
+        try {
+            BulkWriteScope scope(dm->sqlcon1);
+            for (const char *dcb : {"1", "2", "1"}) {
+                dm->Insumos.append();
+                dm->Insumos.fieldByName(QStringLiteral("DCB")).setAsString(QString::fromLatin1(dcb));
+                dm->Insumos.post();
+            }
+            scope.commit();
+            QFAIL("the duplicate must stop the work");
+        } catch (const WriteRefusedError &e) {
+            QVERIFY(e.message().contains(QStringLiteral("mesma chave")));
+        }
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from INSUMOS")).rows[0][0], Value{qint64(0)});
+        QCOMPARE(dm->Insumos.recordCount(), 0);
     }
 
     void bulkScopeLeftByAnErrorWritesNothing()
