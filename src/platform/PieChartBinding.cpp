@@ -5,6 +5,7 @@
 
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QColor>
 
 #include <algorithm>
 
@@ -44,9 +45,18 @@ void PieChartBinding::rebuild()
         slices.append({valueToText(m_ds->value(row, label)), text.isEmpty() ? 0.0 : text.toDouble()});
     }
     std::stable_sort(slices.begin(), slices.end(), [](const Slice &a, const Slice &b) { return a.value < b.value; });
+    // Distinct colours, as a chart of a few payment methods reads best.
+    static const QList<QColor> palette = {QColor(255, 0, 0), QColor(0, 160, 0), QColor(255, 255, 0), QColor(0, 0, 255),
+                                          QColor(255, 255, 255), QColor(128, 128, 128), QColor(255, 0, 255),
+                                          QColor(0, 128, 128), QColor(0, 0, 128), QColor(128, 0, 0), QColor(0, 255, 0)};
+    int i = 0;
     for (const Slice &s : std::as_const(slices)) {
         auto *slice = m_series->append(s.label + QLatin1Char(' ') + QString::number(qint64(s.value)), s.value);
         slice->setLabelVisible(true);
+        slice->setBrush(palette[i++ % palette.size()]);
+        slice->setBorderColor(Qt::black);
+        slice->setLabelColor(Qt::black);
+        slice->setLabelArmLengthFactor(0.08);
     }
 }
 
