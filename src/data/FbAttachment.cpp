@@ -115,7 +115,18 @@ ISC_DATE encodeDate(IUtil *util, const QDate &d)
     return util->encodeDate(unsigned(d.year()), unsigned(d.month()), unsigned(d.day()));
 }
 
+FbAttachment::StatementObserver &statementObserver()
+{
+    static FbAttachment::StatementObserver observer;
+    return observer;
+}
+
 } // namespace
+
+FbAttachment::StatementObserver FbAttachment::setStatementObserver(StatementObserver observer)
+{
+    return std::exchange(statementObserver(), std::move(observer));
+}
 
 FbAttachment::FbAttachment(IMaster *master, const AttachmentParams &params)
     : m_master(master)
@@ -180,6 +191,8 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
     Status st(m_master);
     IUtil *util = m_master->getUtilInterface();
     ResultTable result;
+    if (statementObserver())
+        statementObserver()(sql);
     try {
         IStatement *stmt = m_statements.value(sql);
         if (!stmt) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace Firebird {
@@ -75,6 +76,10 @@ public:
                     bool wantAffected = false);
 
     Firebird::IMaster *master() const { return m_master; }
+
+    // Sees the text of every statement before it runs (tests check what reaches the server).
+    using StatementObserver = std::function<void(const QString &sql)>;
+    static StatementObserver setStatementObserver(StatementObserver observer);
 
 private:
     Firebird::IMaster *m_master = nullptr;
