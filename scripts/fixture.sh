@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A private Firebird 3 server for the tests and the multi-workstation demo:
 # its own root, port, security database and aliases; no systemd.
-#   fixture.sh start | stop | status | env
+#   fixture.sh start | stop | status | env | kill
 # VALORAMA_FIXTURE_DIR (default: <repo>/.fixture) and VALORAMA_FIXTURE_PORT (default 3057).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -58,7 +58,8 @@ stop_server() {
 case "${1:-}" in
   start) start ;;
   stop) stop_server ;;
+  kill) [ -f "$D/firebird.pid" ] && kill -9 "$(cat "$D/firebird.pid")" 2>/dev/null || true ;;  # a crash, for the fault tests
   status) if pid_alive && port_open; then echo "running on 127.0.0.1:$PORT (pid $(cat "$D/firebird.pid"))"; else echo "stopped"; exit 1; fi ;;
   env) echo "VALORAMA_FIXTURE_DIR=$D VALORAMA_FIXTURE_PORT=$PORT" ;;
-  *) echo "usage: $0 start|stop|status|env" >&2; exit 2 ;;
+  *) echo "usage: $0 start|stop|status|env|kill" >&2; exit 2 ;;
 esac

@@ -16,7 +16,7 @@ BulkWriteScope::BulkWriteScope(SqlConnection &connection, const TransactionOptio
                             connection.connectionName());
     connection.open();
     try {
-        m_tx = connection.m_attachment->begin(options);
+        m_tx = connection.beginFresh(options);
     } catch (const DatabaseError &e) {
         connection.dropIfLost(e);
         throw;

@@ -20,4 +20,9 @@ bool DatabaseError::isConnectionLost() const
     }
 }
 
+bool DatabaseError::isUpdateConflict() const
+{
+    return m_code == isc_deadlock || m_code == isc_update_conflict;
+}
+
 } // namespace valorama

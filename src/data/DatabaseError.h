@@ -27,6 +27,8 @@ public:
     long code() const { return m_code; }
     // The attachment is gone (server stopped, network down): the next use reconnects.
     bool isConnectionLost() const;
+    // Another transaction changed the row since this one waited for it.
+    bool isUpdateConflict() const;
 
 private:
     QString m_message;

@@ -74,6 +74,22 @@ void SqlConnection::dropIfLost(const DatabaseError &e)
         m_attachment.reset();
 }
 
+std::unique_ptr<FbTransaction> SqlConnection::beginFresh(const TransactionOptions &options)
+{
+    try {
+        return m_attachment->begin(options);
+    } catch (const DatabaseError &e) {
+        // An attachment that the server dropped since its last use shows it here, before
+        // anything ran: attach again once.
+        if (!e.isConnectionLost())
+            throw;
+        m_attachment.reset();
+        m_lost = false;
+        open();
+        return m_attachment->begin(options);
+    }
+}
+
 template<class F>
 auto SqlConnection::withTransaction(bool readOnly, F &&work)
 {
@@ -85,7 +101,7 @@ auto SqlConnection::withTransaction(bool readOnly, F &&work)
         }
         TransactionOptions options;
         options.readOnly = readOnly;
-        auto tx = m_attachment->begin(options);
+        auto tx = beginFresh(options);
         auto result = work(*tx);
         tx->commit();
         return result;
@@ -102,9 +118,20 @@ qint64 SqlConnection::executeDirect(const QString &sql, const QList<Value> &para
 
 qint64 SqlConnection::execute(const QString &sql, const QList<Value> &params, bool wantAffected)
 {
-    return withTransaction(false, [&](FbTransaction &tx) {
-        return m_attachment->run(tx, sql, params, wantAffected).affected;
-    });
+    // A statement that waited for another workstation's lock meets the rows that workstation
+    // committed as an update conflict. At read-committed isolation running it again sees
+    // them, and a failed statement undid only itself: run it again.
+    constexpr int Attempts = 10;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return withTransaction(false, [&](FbTransaction &tx) {
+                return m_attachment->run(tx, sql, params, wantAffected).affected;
+            });
+        } catch (const DatabaseError &e) {
+            if (!e.isUpdateConflict() || attempt == Attempts)
+                throw;
+        }
+    }
 }
 
 ResultTable SqlConnection::query(const QString &sql, const QList<Value> &params)

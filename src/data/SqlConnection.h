@@ -49,6 +49,7 @@ private:
     template<class F>
     auto withTransaction(bool readOnly, F &&work);
     void dropIfLost(const class DatabaseError &e);
+    std::unique_ptr<FbTransaction> beginFresh(const TransactionOptions &options);
 
     QString m_name;
     QString m_vendorLib;
