@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libgl-dev
   firebird3.0-server firebird3.0-utils firebird-dev libxlsxwriter-dev
-  xvfb xauth x11-utils poppler-utils fonts-dejavu-core imagemagick)
+  xvfb xauth x11-utils poppler-utils fonts-dejavu-core imagemagick clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
