@@ -204,12 +204,15 @@ void ParameterPanel::Sada2Click()
 void ParameterPanel::OpenParameterPanel()
 {
     ClientDataSet &periodo = DM2->Periodo;
+    const bool wasOpen = periodo.active();
     periodo.open();
     periodo.edit(); // an empty PERIODO gets a new row, stored by the run button
     setGeometry(8, 8, 657, 417);
     show();
-    DBEdit9->showField();
-    DBEdit10->showField();
+    if (!wasOpen) { // opened again, the boxes keep what is being typed
+        DBEdit9->showField();
+        DBEdit10->showField();
+    }
 }
 
 void ParameterPanel::BitBtn2Click()
