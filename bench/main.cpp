@@ -23,16 +23,7 @@ using namespace valorama::test;
 
 namespace {
 
-struct Modules
-{
-    TDM dm;
-    TDM2 dm2;
-    explicit Modules(TestSuite &suite)
-    {
-        dm.DataModuleCreate(suite.serverAddress(), suite.locations());
-        dm2.DataModuleCreate(suite.serverAddress(), QString(), suite.locations());
-    }
-};
+using Modules = SuiteModules;
 
 bool generate(TestSuite &suite, const QStringList &extra)
 {

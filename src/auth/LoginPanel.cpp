@@ -8,6 +8,7 @@
 #include "core/Formats.h"
 #include "data/TDM.h"
 #include "platform/ErrorReporting.h"
+#include "platform/PanelTitle.h"
 #include "platform/FocusChain.h"
 #include "platform/Messages.h"
 #include "reports/payments/ChartPanel.h"
@@ -46,10 +47,7 @@ LoginPanel::LoginPanel(TFormSNGPC *form)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
-    auto *title = new QLabel(QStringLiteral("Identificação do Usuário"), this);
-    title->setGeometry(2, 2, 327, 20);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold;"));
+    makePanelTitle(this, QStringLiteral("Identificação do Usuário"), QRect(2, 2, 327, 20));
     auto *nome = new QLabel(QStringLiteral("Nome"), this);
     nome->setGeometry(14, 34, 44, 18);
     EditNome = new QLineEdit(this);

@@ -19,24 +19,23 @@ class TestDataLayer : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<TDM> dm;
-    std::unique_ptr<TDM2> dm2;
+    std::unique_ptr<SuiteModules> modules;
+    TDM *dm = nullptr;
+    TDM2 *dm2 = nullptr;
 
 private slots:
     void init()
     {
         suite = std::make_unique<TestSuite>();
         VALORAMA_REQUIRE_SUITE(*suite);
-        dm = std::make_unique<TDM>();
-        dm2 = std::make_unique<TDM2>();
-        dm->DataModuleCreate(suite->serverAddress(), suite->locations());
-        dm2->DataModuleCreate(suite->serverAddress(), QString(), suite->locations());
+        modules = std::make_unique<SuiteModules>(*suite);
+        dm = &modules->dm;
+        dm2 = &modules->dm2;
     }
 
     void cleanup()
     {
-        dm2.reset();
-        dm.reset();
+        modules.reset();
         suite.reset();
     }
 

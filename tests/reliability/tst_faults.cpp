@@ -9,7 +9,6 @@
 #include "data/FbClientLibrary.h"
 #include "data/TDM.h"
 #include "data/TDM2.h"
-#include "data/ValueText.h"
 #include "platform/Messages.h"
 #include "reports/commissions/CommissionCalculation.h"
 #include "reports/payments/PaymentTotals.h"
@@ -59,16 +58,14 @@ class TestFaults : public QObject
         suite.exec(QStringLiteral("insert into REL_COMISSOES values ('ANTIGO', 1)"));
     }
 
-    QStringList rows(TestSuite &suite, const QString &sql)
+    // Another workstation's attachment to the suite's main database.
+    static std::unique_ptr<FbAttachment> otherWorkstation(TestSuite &suite)
     {
-        QStringList out;
-        for (const Row &r : suite.query(sql).rows) {
-            QStringList cells;
-            for (const Value &v : r)
-                cells << valueToText(v);
-            out << cells.join(QLatin1Char('|'));
-        }
-        return out;
+        AttachmentParams p;
+        p.database = suite.serverAddress() + QLatin1Char(':') + suite.mainPath();
+        p.user = QStringLiteral("SYSDBA");
+        p.password = QStringLiteral("q7Rv2wLpZ");
+        return std::make_unique<FbAttachment>(FbClientLibrary::master(SuiteLocations::defaultClientLibraryName()), p);
     }
 
 private slots:
@@ -117,10 +114,9 @@ private slots:
         TestSuite suite;
         VALORAMA_REQUIRE_SUITE(suite);
         seedPayments(suite);
-        TDM dm;
-        TDM2 dm2;
-        dm.DataModuleCreate(suite.serverAddress(), suite.locations());
-        dm2.DataModuleCreate(suite.serverAddress(), QString(), suite.locations());
+        SuiteModules modules(suite);
+        TDM &dm = modules.dm;
+        TDM2 &dm2 = modules.dm2;
         SharedValues values;
         values.StoreCnpj = StoreA;
         values.StationCode = QStringLiteral("01");
@@ -133,14 +129,9 @@ private slots:
             fixture(QStringLiteral("kill"));
         });
         {
-            AttachmentParams p;
-            p.database = suite.serverAddress() + QLatin1Char(':') + suite.mainPath();
-            p.user = QStringLiteral("SYSDBA");
-            p.password = QStringLiteral("q7Rv2wLpZ");
-            // Holds a lock on this store's rows.
-            FbAttachment holder(FbClientLibrary::master(SuiteLocations::defaultClientLibraryName()), p);
-            auto tx = holder.begin();
-            holder.run(*tx, QStringLiteral("update VALORPORFP set VALOR = VALOR where ESTLOCAL = '01'"));
+            auto holder = otherWorkstation(suite); // holds a lock on this store's rows
+            auto tx = holder->begin();
+            holder->run(*tx, QStringLiteral("update VALORPORFP set VALOR = VALOR where ESTLOCAL = '01'"));
             bool failed = false;
             try {
                 PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
@@ -156,7 +147,7 @@ private slots:
         suite.closeAttachments();
         QVERIFY(fixture(QStringLiteral("start")));
         // Nothing half-written: the rows are those of the last complete run.
-        QCOMPARE(rows(suite, QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
+        QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
                  QStringList{QStringLiteral("PIX|30.00")});
         // The same data modules attach again by themselves.
         PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
@@ -170,28 +161,24 @@ private slots:
         TestSuite suite;
         VALORAMA_REQUIRE_SUITE(suite);
         seedPayments(suite);
-        TDM dm;
-        dm.DataModuleCreate(suite.serverAddress(), suite.locations());
+        SuiteModules modules(suite);
+        TDM &dm = modules.dm;
         std::thread crash([this] {
             std::this_thread::sleep_for(std::chrono::milliseconds(800));
             fixture(QStringLiteral("kill"));
         });
         {
-            AttachmentParams p;
-            p.database = suite.serverAddress() + QLatin1Char(':') + suite.mainPath();
-            p.user = QStringLiteral("SYSDBA");
-            p.password = QStringLiteral("q7Rv2wLpZ");
-            FbAttachment holder(FbClientLibrary::master(SuiteLocations::defaultClientLibraryName()), p);
-            auto tx = holder.begin();
-            holder.run(*tx, QStringLiteral("delete from REL_COMISSOES")); // another workstation mid-calculation
+            auto holder = otherWorkstation(suite);
+            auto tx = holder->begin();
+            holder->run(*tx, QStringLiteral("delete from REL_COMISSOES")); // another workstation mid-calculation
             QVERIFY_THROWS_EXCEPTION(DatabaseError, CommissionCalculation(dm).calculateSummary());
             crash.join();
         }
         suite.closeAttachments();
         QVERIFY(fixture(QStringLiteral("start")));
-        QCOMPARE(rows(suite, QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANTIGO")});
+        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANTIGO")});
         CommissionCalculation(dm).calculateSummary();
-        QCOMPARE(rows(suite, QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")), QStringList{QStringLiteral("ANA|0.75")});
+        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")), QStringList{QStringLiteral("ANA|0.75")});
     }
 
     void lockHeldByAnotherWorkstationWaitsThenCompletes()
@@ -199,20 +186,15 @@ private slots:
         TestSuite suite;
         VALORAMA_REQUIRE_SUITE(suite);
         seedPayments(suite);
-        TDM dm;
-        TDM2 dm2;
-        dm.DataModuleCreate(suite.serverAddress(), suite.locations());
-        dm2.DataModuleCreate(suite.serverAddress(), QString(), suite.locations());
+        SuiteModules modules(suite);
+        TDM &dm = modules.dm;
+        TDM2 &dm2 = modules.dm2;
         SharedValues values;
         values.StoreCnpj = StoreA;
         values.StationCode = QStringLiteral("01");
-        AttachmentParams p;
-        p.database = suite.serverAddress() + QLatin1Char(':') + suite.mainPath();
-        p.user = QStringLiteral("SYSDBA");
-        p.password = QStringLiteral("q7Rv2wLpZ");
-        FbAttachment holder(FbClientLibrary::master(SuiteLocations::defaultClientLibraryName()), p);
-        auto tx = holder.begin();
-        holder.run(*tx, QStringLiteral("update VALORPORFP set VALOR = 5 where ESTLOCAL = '01'"));
+        auto holder = otherWorkstation(suite);
+        auto tx = holder->begin();
+        holder->run(*tx, QStringLiteral("update VALORPORFP set VALOR = 5 where ESTLOCAL = '01'"));
         std::thread release([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(700));
             tx->commit();
@@ -227,7 +209,7 @@ private slots:
         }
         release.join();
         QVERIFY(waited.elapsed() >= 600);
-        QCOMPARE(rows(suite, QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
+        QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
                  QStringList{QStringLiteral("PIX|30.00")});
     }
 

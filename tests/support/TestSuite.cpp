@@ -1,6 +1,7 @@
 #include "TestSuite.h"
 
 #include "data/FbClientLibrary.h"
+#include "data/ValueText.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,6 +120,24 @@ ResultTable TestSuite::query(const QString &sql, const QList<Value> &params, boo
     ResultTable r = att.run(*tx, sql, params);
     tx->commit();
     return r;
+}
+
+QStringList TestSuite::textRows(const QString &sql, const QList<Value> &params, bool interface)
+{
+    QStringList out;
+    for (const Row &row : query(sql, params, interface).rows) {
+        QStringList cells;
+        for (const Value &v : row)
+            cells << valueToText(v);
+        out << cells.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+SuiteModules::SuiteModules(TestSuite &suite)
+{
+    dm.DataModuleCreate(suite.serverAddress(), suite.locations());
+    dm2.DataModuleCreate(suite.serverAddress(), QString(), suite.locations());
 }
 
 } // namespace valorama::test

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "data/FbAttachment.h"
+#include "data/TDM.h"
+#include "data/TDM2.h"
 #include "data/SuiteLocations.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -30,6 +33,8 @@ public:
     // Helpers that write and read the copies through their own attachments.
     qint64 exec(const QString &sql, const QList<Value> &params = {}, bool interface = false);
     ResultTable query(const QString &sql, const QList<Value> &params = {}, bool interface = false);
+    // The rows of a select, each as its values' texts joined by "|".
+    QStringList textRows(const QString &sql, const QList<Value> &params = {}, bool interface = false);
     void closeAttachments();
 
     static QString fixtureDir();
@@ -43,6 +48,14 @@ private:
     QString m_error;
     std::unique_ptr<FbAttachment> m_main;
     std::unique_ptr<FbAttachment> m_interface;
+};
+
+// DM and DM2 of one workstation over the suite's copies.
+struct SuiteModules
+{
+    explicit SuiteModules(TestSuite &suite);
+    TDM dm;
+    TDM2 dm2;
 };
 
 // Fails the calling test when the fixture copy could not be made.

@@ -5,6 +5,7 @@
 #include "platform/DBEdit.h"
 #include "platform/DBGrid.h"
 #include "platform/ErrorReporting.h"
+#include "platform/PanelTitle.h"
 #include "reports/commissions/CommissionCalculation.h"
 
 #include <QApplication>
@@ -22,10 +23,7 @@ CommissionPanel::CommissionPanel(TFormSNGPC *form)
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
-    auto *title = new QLabel(QStringLiteral("Comissões de venda"), this);
-    title->setGeometry(2, 2, 925, 24);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold;"));
+    makePanelTitle(this, QStringLiteral("Comissões de venda"), QRect(2, 2, 925, 24));
     auto *periodLabel = new QLabel(QStringLiteral("Período:"), this);
     periodLabel->setGeometry(16, 42, 52, 17);
     DBEdit1 = new DBEdit(QStringLiteral("DBEdit1"), this);
@@ -76,11 +74,8 @@ void CommissionPanel::bindData()
     PainelDetalhaComissao->setFrameShape(QFrame::Panel);
     PainelDetalhaComissao->setAutoFillBackground(true);
     PainelDetalhaComissao->setStyleSheet(QStringLiteral("QFrame#PainelDetalhaComissao { background: white; }"));
-    Panel2 = new QLabel(PainelDetalhaComissao);
+    Panel2 = makePanelTitle(PainelDetalhaComissao, QString(), QRect(2, 2, 906, 24));
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(2, 2, 906, 24);
-    Panel2->setAlignment(Qt::AlignCenter);
-    Panel2->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold;"));
     DBGrid3 = new DBGrid(QStringLiteral("DBGrid3"), &DM->DS_ComissDet,
                          {{QStringLiteral("ATENDENTE"), QStringLiteral("Atendente")},
                           {QStringLiteral("DATA"), QStringLiteral("Data")},

@@ -5,6 +5,7 @@
 #include "data/TDM2.h"
 #include "platform/DBEdit.h"
 #include "platform/ErrorReporting.h"
+#include "platform/PanelTitle.h"
 #include "platform/FocusChain.h"
 #include "platform/Messages.h"
 #include "reports/payments/ChartPanel.h"
@@ -54,11 +55,8 @@ ParameterPanel::ParameterPanel(TFormSNGPC *form)
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     resize(657, 417);
-    auto *title = new QLabel(QStringLiteral("Parâmetros do relatório"), this);
+    QLabel *title = makePanelTitle(this, QStringLiteral("Parâmetros do relatório"), QRect(2, 2, 653, 26));
     title->setObjectName(QStringLiteral("Panel3"));
-    title->setGeometry(2, 2, 653, 26);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold;"));
 
     auto label = [this](const QString &text, int x, int y, int w, Qt::Alignment align = Qt::AlignLeft) {
         auto *l = new QLabel(text, this);

@@ -5,7 +5,6 @@
 #include "app/TFormSNGPC.h"
 #include "data/BulkWriteScope.h"
 #include "data/TDM.h"
-#include "data/ValueText.h"
 #include "platform/DBEdit.h"
 #include "platform/DBGrid.h"
 #include "reports/commissions/CommissionCalculation.h"
@@ -23,18 +22,6 @@ using namespace valorama;
 using namespace valorama::test;
 
 namespace {
-
-QStringList table(TestSuite &suite, const QString &sql)
-{
-    QStringList out;
-    for (const Row &row : suite.query(sql).rows) {
-        QStringList cells;
-        for (const Value &v : row)
-            cells << valueToText(v);
-        out << cells.join(QLatin1Char('|'));
-    }
-    return out;
-}
 
 void seedOrders(TestSuite &suite)
 {
@@ -54,12 +41,13 @@ class TestCommissions : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<TDM> dm;
+    std::unique_ptr<SuiteModules> modules;
+    TDM *dm = nullptr;
 
     QStringList summary()
     {
         CommissionCalculation(*dm).calculateSummary();
-        return table(*suite, QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES order by ATENDENTE"));
+        return suite->textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES order by ATENDENTE"));
     }
 
 private slots:
@@ -67,15 +55,15 @@ private slots:
     {
         suite = std::make_unique<TestSuite>();
         VALORAMA_REQUIRE_SUITE(*suite);
-        dm = std::make_unique<TDM>();
-        dm->DataModuleCreate(suite->serverAddress(), suite->locations());
+        modules = std::make_unique<SuiteModules>(*suite);
+        dm = &modules->dm;
         seedOrders(*suite);
         setMainPeriod(*suite, QDate(2008, 3, 1), QDate(2008, 3, 31));
     }
 
     void cleanup()
     {
-        dm.reset();
+        modules.reset();
         suite.reset();
     }
 
@@ -113,7 +101,7 @@ private slots:
     {
         setRate(*suite, QStringLiteral("MP"), 2.5);
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("ANA"));
-        QCOMPARE(table(*suite, QStringLiteral("select ATENDENTE, DATA, PEDIDO, CLIENTE, VALOR, COMISSAO from REL_COMISSDET order by DATA")),
+        QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE, DATA, PEDIDO, CLIENTE, VALOR, COMISSAO from REL_COMISSDET order by DATA")),
                  (QStringList{QStringLiteral("ANA|01/03/08|01.1234|José|100.00|2.50"),
                               QStringLiteral("ANA|31/03/08|02.7|Maria|50.00|1.25")}));
         dm->ComissDet.first(); // by date
@@ -121,9 +109,9 @@ private slots:
         QCOMPARE(dm->ComissDet.fieldByName(QStringLiteral("VALOR")).displayText(), QStringLiteral("100.00"));
         // A name with a quote is detailed like any other.
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("D'ÁVILA"));
-        QCOMPARE(table(*suite, QStringLiteral("select PEDIDO, COMISSAO from REL_COMISSDET")), QStringList{QStringLiteral("01.6|0.25")});
+        QCOMPARE(suite->textRows(QStringLiteral("select PEDIDO, COMISSAO from REL_COMISSDET")), QStringList{QStringLiteral("01.6|0.25")});
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("x' or '1'='1"));
-        QVERIFY(table(*suite, QStringLiteral("select PEDIDO from REL_COMISSDET")).isEmpty());
+        QVERIFY(suite->textRows(QStringLiteral("select PEDIDO from REL_COMISSDET")).isEmpty());
     }
 
     void twoWorkstationsDoNotInterleave()
@@ -155,13 +143,13 @@ private slots:
             QVERIFY(waited);
         }
         QVERIFY2(failure.empty(), failure.c_str());
-        QCOMPARE(table(*suite, QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES order by ATENDENTE")),
+        QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES order by ATENDENTE")),
                  (QStringList{QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25")}));
     }
 
     void windowFlow()
     {
-        dm.reset();
+        modules.reset();
         setRate(*suite, QStringLiteral("MP"), 2.5);
         suite->closeAttachments();
         AppFixture app(true, false);
@@ -209,7 +197,7 @@ private slots:
         panel.DBGrid2->setCurrentIndex(model.index(1, 0));
         QTest::keyClick(panel.DBGrid2, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(app.messages.texts, QStringList{QStringLiteral("Delete record?")});
-        QCOMPARE(table(app.suite, QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANA")});
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANA")});
         panel.BitBtn6->click();
         QVERIFY(!panel.isVisible());
     }

@@ -25,7 +25,8 @@ class TestPaymentListing : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<TDM> dm;
+    std::unique_ptr<SuiteModules> modules;
+    TDM *dm = nullptr;
     GridListingSource source;
 
     void fill(const QList<std::pair<QString, QString>> &rows)
@@ -60,8 +61,8 @@ private slots:
     {
         suite = std::make_unique<TestSuite>();
         VALORAMA_REQUIRE_SUITE(*suite);
-        dm = std::make_unique<TDM>();
-        dm->DataModuleCreate(suite->serverAddress(), suite->locations());
+        modules = std::make_unique<SuiteModules>(*suite);
+        dm = &modules->dm;
         source = GridListingSource{&dm->ValorFP,
                                    {{QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento")},
                                     {QStringLiteral("VALOR"), QStringLiteral(" Valor R$")}},
@@ -70,7 +71,7 @@ private slots:
 
     void cleanup()
     {
-        dm.reset();
+        modules.reset();
         suite.reset();
     }
 
