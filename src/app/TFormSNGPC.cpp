@@ -31,6 +31,10 @@ TFormSNGPC::TFormSNGPC(const QString &configFolder, QWidget *parent)
     setObjectName(QStringLiteral("FormSNGPC"));
     setWindowTitle(QStringLiteral(" QUINTORA - Relatórios Financeiros"));
     setWindowIcon(QIcon(QStringLiteral(":/valorama.png")));
+    // The suite's windows are laid out in pixels for an 8-point sans-serif font.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_client);

@@ -16,6 +16,7 @@
 #include "reports/payments/ParameterPanel.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
     const QDate today = QDate::currentDate();
     const QDate first(today.year(), today.month(), 1);
     form.Sada2->trigger();
+    form.PainelConfig->ComboBox2->setCurrentText(form.values().StoreCnpj); // the user's store
     typeInto(form.PainelConfig->DBEdit9, first.toString(QStringLiteral("dd/MM/yy")));
     typeInto(form.PainelConfig->DBEdit10, first.addMonths(1).addDays(-1).toString(QStringLiteral("dd/MM/yy")));
     settle();
