@@ -130,12 +130,6 @@ void TFormSNGPC::Sair2Click()
     close();
 }
 
-void TFormSNGPC::closeEvent(QCloseEvent *event)
-{
-    // Closing the main window ends the program; nothing is asked and nothing is written.
-    QMainWindow::closeEvent(event);
-}
-
 void TFormSNGPC::FormActivate()
 {
     m_values.ReportBusy = false;

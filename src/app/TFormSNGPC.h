@@ -20,7 +20,7 @@ class LoginPanel;
 class ParameterPanel;
 
 // The main window: its menu, the four panels stacked over the background picture, and the
-// activation sequence.
+// activation sequence. Closing it ends the program; nothing is asked and nothing is written.
 class TFormSNGPC : public QMainWindow
 {
     Q_OBJECT
@@ -67,7 +67,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate(const QString &configFolder);
