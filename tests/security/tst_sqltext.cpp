@@ -4,6 +4,7 @@
 #include "app/TFormSNGPC.h"
 #include "auth/LoginPanel.h"
 #include "data/FbAttachment.h"
+#include "data/TDM.h"
 #include "platform/DBEdit.h"
 #include "platform/DBGrid.h"
 #include "reports/commissions/CommissionPanel.h"
@@ -70,6 +71,7 @@ private slots:
         addOrder(app.suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), evil, QStringLiteral("30"));
         addPayment(app.suite, QStringLiteral("01"), 1, evil, 1, QStringLiteral("30"));
         setRate(app.suite, QStringLiteral("MP"), 2.5);
+        setMainPeriod(app.suite, QDate(2008, 3, 1), QDate(2008, 3, 31));
         QStringList statements; // from here on, only the program's own
         FbAttachment::setStatementObserver([&](const QString &sql) { statements << sql; });
         const auto restore = qScopeGuard([] { FbAttachment::setStatementObserver({}); });
@@ -95,6 +97,14 @@ private slots:
         form.Resumido1->trigger();
         form.PainelComissoes->BitBtn7->click();
         form.PainelComissoes->Detalharcomisso1->trigger();
+        form.PainelComissoes->BitBtn8->click();
+        // A grid cell typed with the same text, and the row left: the update binds it.
+        DBGrid &grid = *form.PainelComissoes->DBGrid2;
+        QCOMPARE(grid.dataModel()->rowCount(), 1);
+        QVERIFY(grid.dataModel()->setData(grid.dataModel()->index(0, 0), evil + QStringLiteral("2")));
+        DM->Comiss.post();
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{evil + QStringLiteral("2")});
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSDET")), QStringList{evil});
 
         QVERIFY(statements.size() > 20);
         const QRegularExpression quoted(QStringLiteral("'([^']*)'"));

@@ -79,11 +79,9 @@ void PrintJob::execute(QWidget *parent)
                                                          : OutputDialog::ask(initial, bool(exportRows), parent);
     if (!choice)
         return;
-    if (choice->destination == OutputChoice::Destination::File
-        && (choice->format == OutputChoice::FileFormat::Csv || choice->format == OutputChoice::FileFormat::Xlsx)) {
-        ReportDocument check = generate(parent); // settings are checked as for any listing
-        Q_UNUSED(check);
-        exportRows(choice->fileName, choice->format);
+    const bool rows = choice->format == OutputChoice::FileFormat::Csv || choice->format == OutputChoice::FileFormat::Xlsx;
+    if (choice->destination == OutputChoice::Destination::File && rows && exportRows) {
+        exportRows(choice->fileName, choice->format); // the grid's rows, no pages
         return;
     }
     output(generate(parent), *choice, parent);
