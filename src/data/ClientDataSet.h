@@ -39,7 +39,6 @@ public:
     // with the conversion message.
     void setValue(const Value &v);
     void setAsString(const QString &text);
-    void setNull() { setValue(Value{}); }
 
 private:
     ClientDataSet *m_ds;

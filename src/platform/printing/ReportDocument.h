@@ -63,8 +63,6 @@ public:
 
     const QList<ReportPage> &pages() const { return m_pages; }
     const Layout &layout() const { return m_layout; }
-    double x() const { return m_x; }
-    double y() const { return m_y; }
     // Width of a text in the current font, in report units.
     double textWidth(const QString &text) const;
 

@@ -29,6 +29,18 @@ QString padded(const QString &text, int width)
     return text.leftJustified(width, QLatin1Char(' '), false);
 }
 
+// The issue line of a page, at the body's top, in the body font.
+void PrintPageHeading(ReportCanvas &canvas, const ListingSettings &s,
+                      const std::function<std::optional<ListingPeriod>()> &storedPeriod, const QDate &today)
+{
+    const std::optional<ListingPeriod> period = s.periodLine && storedPeriod ? storedPeriod() : std::nullopt;
+    canvas.gotoXY(s.titleLeft, s.bodyTop);
+    canvas.setFont(s.bodyFont, s.bodySize);
+    canvas.setUnderline(false);
+    canvas.setBold(false);
+    canvas.printLeft(PaymentListing::issueLine(period, today), s.titleLeft);
+}
+
 } // namespace
 
 QString PaymentListing::issueLine(const std::optional<ListingPeriod> &period, const QDate &today)
@@ -79,13 +91,7 @@ void PaymentListing::PrintGridListing(ReportCanvas &canvas, const GridListingSou
         canvas.setBold(s.titleBold);
         canvas.home();
         canvas.printLeft(reportTitle, s.titleLeft);
-        // PrintPageHeading
-        const std::optional<ListingPeriod> period = s.periodLine && storedPeriod ? storedPeriod() : std::nullopt;
-        canvas.gotoXY(s.titleLeft, s.bodyTop);
-        canvas.setFont(s.bodyFont, s.bodySize);
-        canvas.setUnderline(false);
-        canvas.setBold(false);
-        canvas.printLeft(issueLine(period, today), s.titleLeft);
+        PrintPageHeading(canvas, s, storedPeriod, today);
         canvas.gotoXY(s.titleLeft, s.bodyTop + 0.35);
         canvas.setFont(s.bodyFont, s.bodySize);
         canvas.setUnderline(false);
@@ -130,14 +136,14 @@ void PaymentListing::PrintGridListing(ReportCanvas &canvas, const GridListingSou
 void PaymentListing::PrintPaymentListing(TFormSNGPC &form)
 {
     ParameterPanel &panel = *form.PainelConfig;
-    PrintJob job;
-    job.layout.bottomMargin = 0.25;
-    job.layout.leftMargin = 0.5;
-    job.layout.topMargin = 0.5;
-    job.layout.unitsPerInch = 1.77;
-    job.copies = 1;
-    job.previewMaximized = true;
-    job.selectPaper(panel.ComboBox7->currentText());
+    PrintJob RvSystem1;
+    RvSystem1.layout.bottomMargin = 0.25;
+    RvSystem1.layout.leftMargin = 0.5;
+    RvSystem1.layout.topMargin = 0.5;
+    RvSystem1.layout.unitsPerInch = 1.77;
+    RvSystem1.copies = 1;
+    RvSystem1.previewMaximized = true;
+    RvSystem1.selectPaper(panel.ComboBox7->currentText());
 
     DBGrid *grid = form.Painel_Grafico1->DBGrid1;
     GridListingSource source{&DM->ValorFP, grid->dataModel()->columns(), panel.StringGrid1.mid(0, 2)};
@@ -153,16 +159,17 @@ void PaymentListing::PrintPaymentListing(TFormSNGPC &form)
         const auto *end = std::get_if<QDate>(&r.rows[0][1]);
         return ListingPeriod{start ? *start : QDate(), end ? *end : QDate()};
     };
-    job.onPrint = [&](ReportCanvas &canvas) {
+    // RvSystem1Print: the print event draws every page of the grid's listing.
+    RvSystem1.onPrint = [&](ReportCanvas &canvas) {
         PrintGridListing(canvas, source, texts, title, storedPeriod, QDate::currentDate());
     };
-    job.exportRows = [grid](const QString &fileName, OutputChoice::FileFormat format) {
+    RvSystem1.exportRows = [grid](const QString &fileName, OutputChoice::FileFormat format) {
         if (format == OutputChoice::FileFormat::Xlsx)
             GridExport::writeXlsx(*grid->dataModel(), fileName);
         else
             GridExport::writeCsv(*grid->dataModel(), fileName);
     };
-    job.execute(&form);
+    RvSystem1.execute(&form);
 }
 
 } // namespace valorama
