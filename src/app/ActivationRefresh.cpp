@@ -70,8 +70,8 @@ int ActivationRefresh::refillInsumos()
         }
     }
     componen.close();
+    insumos.close(); // closed first, the commit has nothing to re-read
     scope.commit();
-    insumos.close();
     return written - scope.refusedRows();
 }
 
