@@ -29,8 +29,9 @@ bool generate(TestSuite &suite, const QStringList &extra)
 {
     QProcess gen;
     gen.start(QStringLiteral(VALORAMA_BINARY_DIR "/valorama-demogen"),
-              QStringList{QStringLiteral("--main"), suite.serverAddress() + QLatin1Char(':') + suite.mainPath(),
-                          QStringLiteral("--interface"), suite.serverAddress() + QLatin1Char(':') + suite.interfacePath()}
+              QStringList { QStringLiteral("--main"), suite.serverAddress() + QLatin1Char(':') + suite.mainPath(),
+                            QStringLiteral("--interface"),
+                            suite.serverAddress() + QLatin1Char(':') + suite.interfacePath() }
                   + extra);
     gen.waitForFinished(-1);
     if (gen.exitCode() != 0)
@@ -66,7 +67,7 @@ double insumos(TestSuite &suite, int n, bool bulk)
 void benchInsumos(bool full)
 {
     std::printf("INSUMOS append+post (seconds)\n%8s %12s %12s %8s\n", "rows", "per-post", "bulk", "ratio");
-    for (int n : {1000, 5000, 20000}) {
+    for (int n : { 1000, 5000, 20000 }) {
         double literal = -1;
         if (n <= 5000 || full) {
             TestSuite s;
@@ -87,21 +88,24 @@ void benchPayments()
     std::printf("generating 500,000 orders (about 1,000,000 payments)...\n");
     QElapsedTimer g;
     g.start();
-    if (!generate(s, {QStringLiteral("--orders"), QStringLiteral("500000"), QStringLiteral("--components"), QStringLiteral("100"),
-                      QStringLiteral("--today"), QStringLiteral("2026-12-31")}))
+    if (!generate(s,
+                  { QStringLiteral("--orders"), QStringLiteral("500000"), QStringLiteral("--components"),
+                    QStringLiteral("100"), QStringLiteral("--today"), QStringLiteral("2026-12-31") }))
         return;
     std::printf("  generated in %.1f s; payments: %s\n", double(g.elapsed()) / 1000,
-                qPrintable(QString::number(std::get<qint64>(s.query(QStringLiteral("select count(*) from PAGPEDID")).rows[0][0]))));
+                qPrintable(QString::number(
+                    std::get<qint64>(s.query(QStringLiteral("select count(*) from PAGPEDID")).rows[0][0]))));
     Modules m(s);
     const QDate start(2026, 6, 1), end(2026, 6, 30);
     s.exec(QStringLiteral("delete from PERIODO"), {}, true);
-    s.exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"), {start, end}, true);
+    s.exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"), { start, end }, true);
     double alone = 1e9, button = 1e9;
     for (int round = 0; round < 3; ++round) {
         QElapsedTimer t;
         t.start();
         m.dm.SQLQuery1.close();
-        m.dm.SQLQuery1.command().setCommandText(PaymentTotals::totalsStatement(), {QStringLiteral("Pedido"), start, end});
+        m.dm.SQLQuery1.command().setCommandText(PaymentTotals::totalsStatement(),
+                                                { QStringLiteral("Pedido"), start, end });
         m.dm.SQLQuery1.open();
         alone = qMin(alone, double(t.nsecsElapsed()) / 1e9);
         m.dm.SQLQuery1.close();
@@ -120,8 +124,9 @@ void benchPayments()
 void benchRefresh()
 {
     TestSuite s;
-    if (!generate(s, {QStringLiteral("--orders"), QStringLiteral("0"), QStringLiteral("--components"), QStringLiteral("50000"),
-                      QStringLiteral("--dcb-components"), QStringLiteral("30000")}))
+    if (!generate(s,
+                  { QStringLiteral("--orders"), QStringLiteral("0"), QStringLiteral("--components"),
+                    QStringLiteral("50000"), QStringLiteral("--dcb-components"), QStringLiteral("30000") }))
         return;
     Modules m(s);
     SharedValues v;
@@ -148,11 +153,13 @@ void benchDetail()
     auto att = [&](int from) {
         QString block = QStringLiteral("EXECUTE BLOCK AS BEGIN\n");
         for (int i = from; i < from + 200; ++i)
-            block += QStringLiteral("INSERT INTO PEDIDOS (ESTACAO, NPEDIDO, DATAPEDIDO, TIPOPEDIDO, RECEBIDOPOR, PRECOFINAL, NOME) "
-                                    "VALUES ('01', %1, DATE '2026-01-01' + %2, 'Pedido', 'BENCH', %3.25, 'Cliente %1');\n")
-                         .arg(i)
-                         .arg(i % 365)
-                         .arg(10 + i % 500);
+            block
+                += QStringLiteral(
+                       "INSERT INTO PEDIDOS (ESTACAO, NPEDIDO, DATAPEDIDO, TIPOPEDIDO, RECEBIDOPOR, PRECOFINAL, NOME) "
+                       "VALUES ('01', %1, DATE '2026-01-01' + %2, 'Pedido', 'BENCH', %3.25, 'Cliente %1');\n")
+                       .arg(i)
+                       .arg(i % 365)
+                       .arg(10 + i % 500);
         s.exec(block + QStringLiteral("END"));
     };
     for (int from = 0; from < 20000; from += 200)
@@ -165,7 +172,8 @@ void benchDetail()
         CommissionCalculation(m.dm).calculateDetail(QStringLiteral("BENCH"));
         best = qMin(best, double(t.nsecsElapsed()) / 1e9);
     }
-    std::printf("Commission detail of an attendant with %d orders: %.3f s (target < 2)\n", m.dm.ComissDet.recordCount(), best);
+    std::printf("Commission detail of an attendant with %d orders: %.3f s (target < 2)\n", m.dm.ComissDet.recordCount(),
+                best);
 }
 
 } // namespace

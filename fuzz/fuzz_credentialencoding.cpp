@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (char c : out)
         if (c < 'A' || c > 'P')
             std::abort();
-    if (size <= size_t(MaxCredentialLength) && std::string(out.constData(), size_t(out.size())) != reference(data, size))
+    if (size <= size_t(MaxCredentialLength)
+        && std::string(out.constData(), size_t(out.size())) != reference(data, size))
         std::abort();
     return 0;
 }

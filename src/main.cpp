@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     valorama::TFormSNGPC form(QCoreApplication::applicationDirPath());
     if (form.configurationMissing())
         return 0;
-    valorama::createDataModules(form.values(), valorama::SuiteLocations{});
+    valorama::createDataModules(form.values(), valorama::SuiteLocations {});
     form.bindDataModules();
     form.show();
     form.activateWindow();

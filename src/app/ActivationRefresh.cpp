@@ -11,10 +11,7 @@
 
 namespace valorama {
 
-ActivationRefresh::ActivationRefresh(TDM &dm, TDM2 &dm2, SharedValues &values)
-    : m_dm(dm)
-    , m_dm2(dm2)
-    , m_values(values)
+ActivationRefresh::ActivationRefresh(TDM &dm, TDM2 &dm2, SharedValues &values) : m_dm(dm), m_dm2(dm2), m_values(values)
 {
 }
 

@@ -9,9 +9,7 @@
 namespace valorama {
 
 ActivationTracker::ActivationTracker(QWidget *mainWindow, std::function<void()> onActivate, QObject *parent)
-    : QObject(parent)
-    , m_main(mainWindow)
-    , m_onActivate(std::move(onActivate))
+    : QObject(parent), m_main(mainWindow), m_onActivate(std::move(onActivate))
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &ActivationTracker::focusWindowChanged);
 }

@@ -14,7 +14,8 @@ bool ReadSuiteConfiguration(const QString &folder, SharedValues &values)
     SuiteConfiguration config;
     switch (config.read(folder)) {
     case SuiteConfiguration::ReadResult::Missing:
-        Messages::show(QStringLiteral("Arquivo QUINTORA.INI não encontrado. Execute o programa Preparo.exe para criá-lo."));
+        Messages::show(
+            QStringLiteral("Arquivo QUINTORA.INI não encontrado. Execute o programa Preparo.exe para criá-lo."));
         return false;
     case SuiteConfiguration::ReadResult::Unreadable:
         Messages::show(config.errorString());

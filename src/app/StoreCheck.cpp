@@ -11,7 +11,7 @@ bool storeIsRegistered(TDM &dm, const QString &storeCnpj)
     dm.DadosGer.close();
     dm.SQLDS_DadosGer.setCommandText(QStringLiteral("Select ") + DadosGerColumns()
                                          + QStringLiteral(" from DADOSGER where CGC = CAST(? AS VARCHAR(20))"),
-                                     {storeCnpj});
+                                     { storeCnpj });
     dm.DadosGer.open();
     return dm.DadosGer.fieldByName(QStringLiteral("CGC")).asString() == storeCnpj;
 }
@@ -20,9 +20,9 @@ QString storeMissingMessage(const QString &number, const QString &storeCnpj)
 {
     const QChar q = QLatin1Char('"');
     return number + QStringLiteral(" Não foi encontrado o registro da loja ") + q + FormatCnpj(storeCnpj) + q
-           + QStringLiteral(" no sistema. Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
-                            "registro na tabela ")
-           + q + QStringLiteral("DADOS GERAIS") + q + QStringLiteral(" antes de continuar.");
+        + QStringLiteral(" no sistema. Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
+                         "registro na tabela ")
+        + q + QStringLiteral("DADOS GERAIS") + q + QStringLiteral(" antes de continuar.");
 }
 
 } // namespace valorama

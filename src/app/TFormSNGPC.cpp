@@ -32,8 +32,9 @@ TFormSNGPC::TFormSNGPC(const QString &configFolder, QWidget *parent)
     setWindowTitle(QStringLiteral(" QUINTORA - Relatórios Financeiros"));
     setWindowIcon(QIcon(QStringLiteral(":/valorama.png")));
     // The suite's windows are laid out in pixels for an 8-point sans-serif font.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Arial") });
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
@@ -113,7 +114,7 @@ void TFormSNGPC::buildMenu()
     Sair2 = bar->addAction(QStringLiteral("Sair"));
     Sair2->setObjectName(QStringLiteral("Sair2"));
 
-    for (QAction *a : {Aquisio2, Perda2, Aquisio1, Sada1, VendasResumido1, Perda1})
+    for (QAction *a : { Aquisio2, Perda2, Aquisio1, Sada1, VendasResumido1, Perda1 })
         connect(a, &QAction::triggered, this, guarded([this] { NotAvailableClick(); }));
     connect(Sada2, &QAction::triggered, this, guarded([this] { PainelConfig->Sada2Click(); }));
     connect(Resumido1, &QAction::triggered, this, guarded([this] { PainelComissoes->Resumido1Click(); }));

@@ -8,9 +8,9 @@
 #include "core/Formats.h"
 #include "data/TDM.h"
 #include "platform/ErrorReporting.h"
-#include "platform/PanelTitle.h"
 #include "platform/FocusChain.h"
 #include "platform/Messages.h"
+#include "platform/PanelTitle.h"
 #include "reports/payments/ChartPanel.h"
 
 #include <QKeyEvent>
@@ -39,9 +39,7 @@ public:
 
 } // namespace
 
-LoginPanel::LoginPanel(TFormSNGPC *form)
-    : QFrame(form->clientArea())
-    , m_form(form)
+LoginPanel::LoginPanel(TFormSNGPC *form) : QFrame(form->clientArea()), m_form(form)
 {
     setObjectName(QStringLiteral("PainelLogin"));
     setFrameShape(QFrame::Panel);
@@ -152,8 +150,7 @@ void LoginPanel::CheckLogin()
     }
     usuarios.moveTo(found);
     const QString storedPassword = usuarios.fieldByName(QStringLiteral("SENHA")).asString().left(20);
-    const QString encodedPassword =
-        QString::fromLatin1(EncodeCredential(encodeCp1252(asciiUpper(EditSenhaU->text()))));
+    const QString encodedPassword = QString::fromLatin1(EncodeCredential(encodeCp1252(asciiUpper(EditSenhaU->text()))));
     if (storedPassword != encodedPassword) {
         Messages::show(QStringLiteral("Senha incorreta. Tente novamente."));
         EditSenhaU->setFocus();
@@ -174,7 +171,8 @@ void LoginPanel::CheckLogin()
     if (m_form->Painel_Grafico1->BitBtn5->isVisibleTo(m_form))
         m_form->Painel_Grafico1->BitBtn5->setFocus();
     m_form->values().CurrentUser = loginName;
-    WorkspaceResolver resolver(dm, m_form->values(), [this](const QString &caption) { m_form->setWindowTitle(caption); });
+    WorkspaceResolver resolver(dm, m_form->values(),
+                               [this](const QString &caption) { m_form->setWindowTitle(caption); });
     if (!resolver.ResolveWorkspace().isEmpty()) {
         m_form->Arquivos1->setEnabled(true);
     } else {

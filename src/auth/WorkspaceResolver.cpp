@@ -8,9 +8,7 @@
 namespace valorama {
 
 WorkspaceResolver::WorkspaceResolver(TDM &dm, SharedValues &values, std::function<void(const QString &)> setCaption)
-    : m_dm(dm)
-    , m_values(values)
-    , m_setCaption(std::move(setCaption))
+    : m_dm(dm), m_values(values), m_setCaption(std::move(setCaption))
 {
 }
 
@@ -19,13 +17,12 @@ QString WorkspaceResolver::noStationMessage(const QString &user)
     const QChar q = QLatin1Char('"');
     const QChar cr = QLatin1Char('\r');
     return QStringLiteral("Não foi possível selecionar uma área de trabalho para o usuário ") + q + user + q
-           + QStringLiteral(". ") + cr + cr + QStringLiteral("Causas prováveis: ") + cr + cr
-           + QStringLiteral("  1) Na tabela ") + q + QStringLiteral("Estacoes.db") + q
-           + QStringLiteral(" não foi incluída uma estação para o usuário ") + q + user + q + QStringLiteral(".")
-           + cr
-           + QStringLiteral("     Obs: Criar também a área de trabalho física (pasta C:\\Quintora\\InterfacXX) para "
-                            "este usuário.")
-           + cr + QStringLiteral("  --> Favor contactar o suporte técnico da MIRAL SISTEMAS <--");
+        + QStringLiteral(". ") + cr + cr + QStringLiteral("Causas prováveis: ") + cr + cr
+        + QStringLiteral("  1) Na tabela ") + q + QStringLiteral("Estacoes.db") + q
+        + QStringLiteral(" não foi incluída uma estação para o usuário ") + q + user + q + QStringLiteral(".") + cr
+        + QStringLiteral("     Obs: Criar também a área de trabalho física (pasta C:\\Quintora\\InterfacXX) para "
+                         "este usuário.")
+        + cr + QStringLiteral("  --> Favor contactar o suporte técnico da MIRAL SISTEMAS <--");
 }
 
 QString WorkspaceResolver::ResolveWorkspace()
@@ -39,7 +36,7 @@ QString WorkspaceResolver::ResolveWorkspace()
         QStringLiteral("Select ESTACAO, DATBASNAM, TIPO, ATCAIXA, ESVAZIAR, EMUSO, CAMINHOREQUISICAO, CAMINHOOM, "
                        "CAMINHOECF, CAMINHOSEQUENCIAL1, CAMINHO2, ROTULO1, ROTULO2, ROTULO3, ROTULO4, ROTULO5, "
                        "ROTULO6, USUARIO, CNPJ from ESTACOES where upper(USUARIO) = CAST(? AS VARCHAR(60))"),
-        {asciiUpper(m_values.CurrentUser)});
+        { asciiUpper(m_values.CurrentUser) });
     estacoes.open();
     const QString user = asciiUpper(estacoes.fieldByName(QStringLiteral("USUARIO")).asString());
     if (!estacoes.isEmpty() && user == asciiUpper(m_values.CurrentUser)) {

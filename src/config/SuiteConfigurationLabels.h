@@ -8,7 +8,7 @@ namespace valorama {
 struct SuiteSettingLabel
 {
     const char *label; // exactly 48 characters, ending with ':'
-    int width;         // characters the setting keeps
+    int width; // characters the setting keeps
 };
 
 inline constexpr std::size_t SuiteSettingCount = 134;

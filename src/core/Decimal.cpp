@@ -75,7 +75,7 @@ std::optional<Decimal> Decimal::parse(const QString &text, int places)
         return std::nullopt;
     if (roundDigit >= 5 && __builtin_add_overflow(value, 1, &value))
         return std::nullopt;
-    return Decimal{negative ? -value : value, places};
+    return Decimal { negative ? -value : value, places };
 }
 
 std::optional<Decimal> Decimal::rescaled(int newPlaces) const
@@ -84,14 +84,14 @@ std::optional<Decimal> Decimal::rescaled(int newPlaces) const
         qint64 v;
         if (mulOverflow(units, pow10(newPlaces - places), &v))
             return std::nullopt;
-        return Decimal{v, newPlaces};
+        return Decimal { v, newPlaces };
     }
     const qint64 div = pow10(places - newPlaces);
     qint64 q = units / div;
     const qint64 r = units % div;
     if (2 * (r < 0 ? -r : r) >= div)
         q += units < 0 ? -1 : 1;
-    return Decimal{q, newPlaces};
+    return Decimal { q, newPlaces };
 }
 
 qint64 Decimal::roundHalfEven() const

@@ -101,8 +101,8 @@ std::optional<double> Formats::parseFloat(const QString &text)
         return std::nullopt;
     const QByteArray latin = text.trimmed().toLatin1();
     double v = 0;
-    const auto res = std::from_chars(latin.constData() + (latin.startsWith('+') ? 1 : 0),
-                                     latin.constData() + latin.size(), v);
+    const auto res
+        = std::from_chars(latin.constData() + (latin.startsWith('+') ? 1 : 0), latin.constData() + latin.size(), v);
     if (res.ec != std::errc() || !std::isfinite(v))
         return std::nullopt;
     return v;
@@ -149,8 +149,8 @@ QString FormatCnpj(const QString &text)
 {
     if (text.size() >= 3 && text[2] == QLatin1Char('.'))
         return text;
-    return text.mid(0, 2) + QLatin1Char('.') + text.mid(2, 3) + QLatin1Char('.') + text.mid(5, 3)
-           + QLatin1Char('/') + text.mid(8, 4) + QLatin1Char('-') + text.mid(12, 2);
+    return text.mid(0, 2) + QLatin1Char('.') + text.mid(2, 3) + QLatin1Char('.') + text.mid(5, 3) + QLatin1Char('/')
+        + text.mid(8, 4) + QLatin1Char('-') + text.mid(12, 2);
 }
 
 } // namespace valorama

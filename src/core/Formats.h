@@ -12,10 +12,10 @@ namespace valorama {
 // thousands, "dd/mm/yy", "hh:mm", "hh:mm:ss". Never taken from the system's locale.
 namespace Formats {
 
-QString date(const QDate &d);            // dd/mm/yy
-QString time(const QTime &t);            // hh:mm:ss
-QString shortTime(const QTime &t);       // hh:mm
-QString timestamp(const QDateTime &dt);  // dd/mm/yy hh:mm:ss
+QString date(const QDate &d); // dd/mm/yy
+QString time(const QTime &t); // hh:mm:ss
+QString shortTime(const QTime &t); // hh:mm
+QString timestamp(const QDateTime &dt); // dd/mm/yy hh:mm:ss
 
 // Day/month/two-digit (or four-digit) year; a two-digit year falls within
 // [current year - 50, current year + 49]. nullopt for anything that is not a valid date.

@@ -8,8 +8,7 @@
 
 namespace valorama {
 
-BulkWriteScope::BulkWriteScope(SqlConnection &connection, const TransactionOptions &options)
-    : m_connection(connection)
+BulkWriteScope::BulkWriteScope(SqlConnection &connection, const TransactionOptions &options) : m_connection(connection)
 {
     if (connection.m_scope)
         throw DatabaseError(QStringLiteral("Já existe uma gravação em andamento nesta conexão."), {},

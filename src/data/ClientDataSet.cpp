@@ -36,7 +36,7 @@ Value convertForField(const ColumnInfo &c, const Value &v)
     case ColumnInfo::Kind::Integer:
         if (text) {
             if (text->trimmed().isEmpty())
-                return Value{};
+                return Value {};
             if (auto n = Formats::parseInteger(*text))
                 return *n;
             conversionError(Formats::integerConversionMessage(*text));
@@ -52,14 +52,14 @@ Value convertForField(const ColumnInfo &c, const Value &v)
         std::optional<Decimal> d;
         if (text) {
             if (text->trimmed().isEmpty())
-                return Value{};
+                return Value {};
             d = Decimal::parse(*text, c.places);
             if (!d)
                 conversionError(Formats::floatConversionMessage(*text));
         } else if (const auto *dec = std::get_if<Decimal>(&v)) {
             d = dec->rescaled(c.places);
         } else if (const auto *n = std::get_if<qint64>(&v)) {
-            d = Decimal{*n, 0}.rescaled(c.places);
+            d = Decimal { *n, 0 }.rescaled(c.places);
         } else if (const auto *f = std::get_if<double>(&v)) {
             d = Decimal::parse(Formats::generalFloat(*f), c.places);
         }
@@ -70,7 +70,7 @@ Value convertForField(const ColumnInfo &c, const Value &v)
     case ColumnInfo::Kind::Float:
         if (text) {
             if (text->trimmed().isEmpty())
-                return Value{};
+                return Value {};
             if (auto f = Formats::parseFloat(*text))
                 return *f;
             conversionError(Formats::floatConversionMessage(*text));
@@ -85,7 +85,7 @@ Value convertForField(const ColumnInfo &c, const Value &v)
     case ColumnInfo::Kind::Date:
         if (text) {
             if (text->trimmed().isEmpty())
-                return Value{};
+                return Value {};
             if (auto d = Formats::parseDate(*text))
                 return *d;
             conversionError(Formats::dateConversionMessage(*text));
@@ -98,7 +98,7 @@ Value convertForField(const ColumnInfo &c, const Value &v)
     case ColumnInfo::Kind::Time:
         if (text) {
             if (text->trimmed().isEmpty())
-                return Value{};
+                return Value {};
             if (auto t = Formats::parseTime(*text))
                 return *t;
             conversionError(QStringLiteral("'%1' is not a valid time").arg(*text));
@@ -112,7 +112,7 @@ Value convertForField(const ColumnInfo &c, const Value &v)
         if (text) {
             const QString t = text->trimmed();
             if (t.isEmpty())
-                return Value{};
+                return Value {};
             const QString datePart = t.section(QLatin1Char(' '), 0, 0);
             const QString timePart = t.section(QLatin1Char(' '), 1);
             auto d = Formats::parseDate(datePart);
@@ -148,7 +148,7 @@ Value Field::value() const
 {
     m_ds->checkActive();
     if (m_ds->m_state == ClientDataSet::State::Browse && (m_ds->m_current < 0 || m_ds->m_rows.isEmpty()))
-        return Value{};
+        return Value {};
     return m_ds->currentRow()[m_index];
 }
 
@@ -169,7 +169,7 @@ QString Field::displayText() const
 
 qint64 Field::asInteger() const
 {
-    const Value v = convertForField(ColumnInfo{fieldName(), {}, ColumnInfo::Kind::Integer}, value());
+    const Value v = convertForField(ColumnInfo { fieldName(), {}, ColumnInfo::Kind::Integer }, value());
     return isNull() ? 0 : std::get<qint64>(v);
 }
 
@@ -180,20 +180,20 @@ Decimal Field::asDecimal() const
         return *d;
     if (valorama::isNull(v))
         return {};
-    ColumnInfo c{fieldName(), {}, ColumnInfo::Kind::Numeric};
+    ColumnInfo c { fieldName(), {}, ColumnInfo::Kind::Numeric };
     c.places = 8;
     return std::get<Decimal>(convertForField(c, v));
 }
 
 double Field::asFloat() const
 {
-    const Value v = convertForField(ColumnInfo{fieldName(), {}, ColumnInfo::Kind::Float}, value());
+    const Value v = convertForField(ColumnInfo { fieldName(), {}, ColumnInfo::Kind::Float }, value());
     return valorama::isNull(v) ? 0.0 : std::get<double>(v);
 }
 
 QDate Field::asDate() const
 {
-    const Value v = convertForField(ColumnInfo{fieldName(), {}, ColumnInfo::Kind::Date}, value());
+    const Value v = convertForField(ColumnInfo { fieldName(), {}, ColumnInfo::Kind::Date }, value());
     return valorama::isNull(v) ? QDate() : std::get<QDate>(v);
 }
 
@@ -203,8 +203,7 @@ void Field::setValue(const Value &v)
     if (m_ds->m_state != ClientDataSet::State::Edit && m_ds->m_state != ClientDataSet::State::Insert)
         throw DatabaseError(QStringLiteral("O conjunto de dados %1 não está em edição.").arg(m_ds->name()));
     m_ds->m_editRow[m_index] = convertForField(info(), v);
-    emit m_ds->rowChanged(m_ds->m_state == ClientDataSet::State::Insert ? int(m_ds->m_rows.size())
-                                                                          : m_ds->m_current);
+    emit m_ds->rowChanged(m_ds->m_state == ClientDataSet::State::Insert ? int(m_ds->m_rows.size()) : m_ds->m_current);
 }
 
 void Field::setAsString(const QString &text)
@@ -215,15 +214,13 @@ void Field::setAsString(const QString &text)
 // ---- ClientDataSet ----------------------------------------------------------------------
 
 ClientDataSet::ClientDataSet(const QString &name, DataSetProvider *provider, QObject *parent)
-    : QObject(parent)
-    , m_provider(provider)
+    : QObject(parent), m_provider(provider)
 {
     setObjectName(name);
 }
 
 ClientDataSet::ClientDataSet(const QString &name, SqlDataSet *command, QObject *parent)
-    : QObject(parent)
-    , m_source(command)
+    : QObject(parent), m_source(command)
 {
     setObjectName(name);
 }
@@ -419,10 +416,10 @@ void ClientDataSet::post()
     if (m_state == State::Insert) {
         m_rows.append(m_editRow);
         m_current = int(m_rows.size()) - 1;
-        m_changes.append({Change::Insert, {}, m_editRow});
+        m_changes.append({ Change::Insert, {}, m_editRow });
     } else if (m_editRow != m_editOriginal) {
         m_rows[m_current] = m_editRow;
-        m_changes.append({Change::Update, m_editOriginal, m_editRow});
+        m_changes.append({ Change::Update, m_editOriginal, m_editRow });
     }
     m_state = State::Browse;
     m_eof = false;
@@ -451,7 +448,7 @@ void ClientDataSet::deleteRecord()
         cancel();
     if (m_rows.isEmpty())
         throw DatabaseError(QStringLiteral("%1: não há registro para excluir.").arg(name()));
-    m_changes.append({Change::Delete, m_rows[m_current], {}});
+    m_changes.append({ Change::Delete, m_rows[m_current], {} });
     m_rows.removeAt(m_current);
     m_current = m_rows.isEmpty() ? -1 : qMin(m_current, int(m_rows.size()) - 1);
     m_eof = m_rows.isEmpty();
@@ -493,7 +490,7 @@ Value ClientDataSet::value(int row, int column) const
     if (isInsertRow(row) || (m_state == State::Edit && row == m_current))
         return m_editRow.value(column);
     if (row < 0 || row >= m_rows.size())
-        return Value{};
+        return Value {};
     return m_rows[row].value(column);
 }
 
@@ -543,8 +540,8 @@ void ClientDataSet::applyChange(const Change &c)
         return;
     }
     if (m_provider->updateMode == DataSetProvider::UpdateMode::KeyOnly && m_provider->keyFields.isEmpty())
-        throw WriteRefusedError(QStringLiteral("a tabela %1 não tem chave que identifique a linha").arg(table),
-                                {}, name());
+        throw WriteRefusedError(QStringLiteral("a tabela %1 não tem chave que identifique a linha").arg(table), {},
+                                name());
     if (c.kind == Change::Update) {
         QStringList sets;
         for (int i = 0; i < m_columns.size(); ++i) {
@@ -563,8 +560,8 @@ void ClientDataSet::applyChange(const Change &c)
         sql = QStringLiteral("delete from %1 where %2").arg(table, whereClause(c.oldRow, params));
     }
     if (connection()->execute(sql, params, true) == 0)
-        throw WriteRefusedError(QStringLiteral("o registro não foi encontrado ou foi alterado por outro usuário"),
-                                sql, name());
+        throw WriteRefusedError(QStringLiteral("o registro não foi encontrado ou foi alterado por outro usuário"), sql,
+                                name());
 }
 
 int ClientDataSet::applyUpdates(int maxErrors)

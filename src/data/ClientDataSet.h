@@ -20,7 +20,7 @@ class SqlConnection;
 class Field
 {
 public:
-    Field(ClientDataSet *dataset, int index) : m_ds(dataset), m_index(index) {}
+    Field(ClientDataSet *dataset, int index) : m_ds(dataset), m_index(index) { }
 
     QString fieldName() const;
     const ColumnInfo &info() const;

@@ -6,9 +6,7 @@
 namespace valorama {
 
 DataSetTableModel::DataSetTableModel(ClientDataSet *dataSet, const QList<Column> &columns, QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_ds(dataSet)
-    , m_columns(columns)
+    : QAbstractTableModel(parent), m_ds(dataSet), m_columns(columns)
 {
     connect(dataSet, &ClientDataSet::dataReset, this, [this] {
         beginResetModel();

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <functional>
 #include <exception>
+#include <functional>
 
 namespace valorama {
 

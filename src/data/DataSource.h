@@ -13,8 +13,7 @@ class DataSource : public QObject
 
 public:
     DataSource(const QString &name, ClientDataSet *dataSet, QObject *parent = nullptr)
-        : QObject(parent)
-        , m_dataSet(dataSet)
+        : QObject(parent), m_dataSet(dataSet)
     {
         setObjectName(name);
     }

@@ -11,13 +11,8 @@ namespace valorama {
 class DatabaseError : public std::runtime_error
 {
 public:
-    DatabaseError(const QString &message, const QString &sql = {}, const QString &where = {},
-                  long code = 0)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-        , m_sql(sql)
-        , m_where(where)
-        , m_code(code)
+    DatabaseError(const QString &message, const QString &sql = {}, const QString &where = {}, long code = 0)
+        : std::runtime_error(message.toStdString()), m_message(message), m_sql(sql), m_where(where), m_code(code)
     {
     }
 

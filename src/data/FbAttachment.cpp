@@ -17,12 +17,11 @@ using namespace Firebird;
 namespace {
 
 // Releases a Firebird interface on every way out, unless handed on.
-template<class T>
-struct Held
+template<class T> struct Held
 {
     T *p = nullptr;
     Held() = default;
-    explicit Held(T *ptr) : p(ptr) {}
+    explicit Held(T *ptr) : p(ptr) { }
     ~Held()
     {
         if (p)
@@ -43,7 +42,7 @@ struct Held
 class Status
 {
 public:
-    explicit Status(IMaster *master) : m_status(master->getStatus()), m_wrapper(m_status) {}
+    explicit Status(IMaster *master) : m_status(master->getStatus()), m_wrapper(m_status) { }
     ~Status() { m_status->dispose(); }
     ThrowStatusWrapper *operator&() { return &m_wrapper; }
 
@@ -106,8 +105,7 @@ QDate decodeDate(IUtil *util, ISC_DATE d)
 
 ISC_TIME encodeTime(IUtil *util, const QTime &t)
 {
-    return util->encodeTime(unsigned(t.hour()), unsigned(t.minute()), unsigned(t.second()),
-                            unsigned(t.msec()) * 10);
+    return util->encodeTime(unsigned(t.hour()), unsigned(t.minute()), unsigned(t.second()), unsigned(t.msec()) * 10);
 }
 
 ISC_DATE encodeDate(IUtil *util, const QDate &d)
@@ -128,8 +126,7 @@ FbAttachment::StatementObserver FbAttachment::setStatementObserver(StatementObse
     return std::exchange(statementObserver(), std::move(observer));
 }
 
-FbAttachment::FbAttachment(IMaster *master, const AttachmentParams &params)
-    : m_master(master)
+FbAttachment::FbAttachment(IMaster *master, const AttachmentParams &params) : m_master(master)
 {
     Status st(master);
     try {
@@ -185,8 +182,7 @@ std::unique_ptr<FbTransaction> FbAttachment::begin(const TransactionOptions &opt
     }
 }
 
-ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList<Value> &params,
-                              bool wantAffected)
+ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList<Value> &params, bool wantAffected)
 {
     Status st(m_master);
     IUtil *util = m_master->getUtilInterface();
@@ -209,10 +205,9 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
         Held<IMessageMetadata> serverIn(stmt->getInputMetadata(&st));
         const unsigned inCount = serverIn->getCount(&st);
         if (inCount != unsigned(params.size()))
-            throw DatabaseError(QStringLiteral("O comando espera %1 parâmetros e recebeu %2.")
-                                    .arg(inCount)
-                                    .arg(params.size()),
-                                sql, QStringLiteral("preparação"));
+            throw DatabaseError(
+                QStringLiteral("O comando espera %1 parâmetros e recebeu %2.").arg(inCount).arg(params.size()), sql,
+                QStringLiteral("preparação"));
 
         // Describe the parameters by the values we bind; the server converts them.
         std::vector<QByteArray> textParams(inCount);
@@ -275,7 +270,7 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
                 const ISC_TIME x = encodeTime(util, *time);
                 std::memcpy(data, &x, 4);
             } else if (const auto *ts = std::get_if<QDateTime>(&v)) {
-                const ISC_TIMESTAMP x{encodeDate(util, ts->date()), encodeTime(util, ts->time())};
+                const ISC_TIMESTAMP x { encodeDate(util, ts->date()), encodeTime(util, ts->time()) };
                 std::memcpy(data, &x, 8);
             }
         }
@@ -313,18 +308,16 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
             for (unsigned i = 0; i < outCount; ++i) {
                 const unsigned char *data = outBuf.data() + out->getOffset(&st, i);
                 if (*reinterpret_cast<const short *>(outBuf.data() + out->getNullOffset(&st, i))) {
-                    row.append(Value{});
+                    row.append(Value {});
                     continue;
                 }
                 const unsigned t = out->getType(&st, i) & ~1u;
                 const int scale = out->getScale(&st, i);
-                auto integer = [&](qint64 v) {
-                    row.append(scale < 0 ? Value{Decimal{v, -scale}} : Value{v});
-                };
+                auto integer = [&](qint64 v) { row.append(scale < 0 ? Value { Decimal { v, -scale } } : Value { v }); };
                 switch (t) {
                 case SQL_TEXT:
-                    row.append(decodeCp1252(QByteArrayView(reinterpret_cast<const char *>(data),
-                                                           qsizetype(out->getLength(&st, i)))));
+                    row.append(decodeCp1252(
+                        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(out->getLength(&st, i)))));
                     break;
                 case SQL_VARYING: {
                     unsigned short len;
@@ -351,38 +344,38 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
                     break;
                 }
                 case SQL_BOOLEAN:
-                    row.append(Value{qint64(*data ? 1 : 0)});
+                    row.append(Value { qint64(*data ? 1 : 0) });
                     break;
                 case SQL_FLOAT: {
                     float v;
                     std::memcpy(&v, data, 4);
-                    row.append(Value{double(v)});
+                    row.append(Value { double(v) });
                     break;
                 }
                 case SQL_DOUBLE:
                 case SQL_D_FLOAT: {
                     double v;
                     std::memcpy(&v, data, 8);
-                    row.append(Value{v});
+                    row.append(Value { v });
                     break;
                 }
                 case SQL_TYPE_DATE: {
                     ISC_DATE v;
                     std::memcpy(&v, data, 4);
-                    row.append(Value{decodeDate(util, v)});
+                    row.append(Value { decodeDate(util, v) });
                     break;
                 }
                 case SQL_TYPE_TIME: {
                     ISC_TIME v;
                     std::memcpy(&v, data, 4);
-                    row.append(Value{decodeTime(util, v)});
+                    row.append(Value { decodeTime(util, v) });
                     break;
                 }
                 case SQL_TIMESTAMP: {
                     ISC_TIMESTAMP v;
                     std::memcpy(&v, data, 8);
-                    row.append(Value{QDateTime(decodeDate(util, v.timestamp_date),
-                                               decodeTime(util, v.timestamp_time))});
+                    row.append(
+                        Value { QDateTime(decodeDate(util, v.timestamp_date), decodeTime(util, v.timestamp_time)) });
                     break;
                 }
                 case SQL_BLOB: {
@@ -404,7 +397,7 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
                     break;
                 }
                 default:
-                    row.append(Value{});
+                    row.append(Value {});
                 }
             }
             result.rows.append(std::move(row));
@@ -417,11 +410,7 @@ ResultTable FbAttachment::run(FbTransaction &tx, const QString &sql, const QList
     return result;
 }
 
-FbTransaction::FbTransaction(IMaster *master, ITransaction *tx)
-    : m_master(master)
-    , m_tx(tx)
-{
-}
+FbTransaction::FbTransaction(IMaster *master, ITransaction *tx) : m_master(master), m_tx(tx) { }
 
 FbTransaction::~FbTransaction()
 {

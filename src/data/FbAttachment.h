@@ -24,11 +24,11 @@ namespace valorama {
 struct ColumnInfo
 {
     enum class Kind { Text, Integer, Numeric, Float, Date, Time, Timestamp, Blob };
-    QString name;     // the alias, as the select list names it
+    QString name; // the alias, as the select list names it
     QString relation; // table of the column, empty for expressions
     Kind kind = Kind::Text;
-    int length = 0;   // characters for text
-    int places = 0;   // decimals for Numeric
+    int length = 0; // characters for text
+    int places = 0; // decimals for Numeric
     bool fixedLength = false; // CHAR: padding is kept as the server sends it
 };
 
@@ -72,8 +72,7 @@ public:
     std::unique_ptr<FbTransaction> begin(const TransactionOptions &options = {});
     // Runs one statement with bound parameters; a select fetches every row. Statements are
     // prepared once per text and kept while the attachment lives.
-    ResultTable run(FbTransaction &tx, const QString &sql, const QList<Value> &params = {},
-                    bool wantAffected = false);
+    ResultTable run(FbTransaction &tx, const QString &sql, const QList<Value> &params = {}, bool wantAffected = false);
 
     Firebird::IMaster *master() const { return m_master; }
 

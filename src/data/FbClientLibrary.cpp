@@ -32,7 +32,7 @@ Firebird::IMaster *FbClientLibrary::master(const QString &libraryPath)
                             {}, QStringLiteral("FbClientLibrary"));
     }
     Firebird::IMaster *m = entry();
-    loaded.emplace(libraryPath, Loaded{std::move(lib), m});
+    loaded.emplace(libraryPath, Loaded { std::move(lib), m });
     return m;
 }
 

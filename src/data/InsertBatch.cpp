@@ -34,7 +34,8 @@ bool sameColumns(const QList<ColumnInfo> &a, const QList<ColumnInfo> &b)
     if (a.size() != b.size())
         return false;
     for (int i = 0; i < a.size(); ++i) {
-        if (a[i].name != b[i].name || a[i].kind != b[i].kind || a[i].length != b[i].length || a[i].places != b[i].places)
+        if (a[i].name != b[i].name || a[i].kind != b[i].kind || a[i].length != b[i].length
+            || a[i].places != b[i].places)
             return false;
     }
     return true;
@@ -83,11 +84,11 @@ QList<InsertBatch::Refusal> InsertBatch::send(FbAttachment &attachment, FbTransa
                     .arg(r);
     }
     const QString sql = QStringLiteral("EXECUTE BLOCK (") + declarations.join(QStringLiteral(", "))
-                        + QStringLiteral(") RETURNS (BAD INTEGER, CODE INTEGER) AS\nBEGIN\n") + body + QStringLiteral("END");
+        + QStringLiteral(") RETURNS (BAD INTEGER, CODE INTEGER) AS\nBEGIN\n") + body + QStringLiteral("END");
     m_rows.clear();
     const ResultTable result = attachment.run(tx, sql, params);
     for (const Row &row : result.rows)
-        refused.append({int(std::get<qint64>(row[0])), isNull(row[1]) ? 0L : long(std::get<qint64>(row[1]))});
+        refused.append({ int(std::get<qint64>(row[0])), isNull(row[1]) ? 0L : long(std::get<qint64>(row[1])) });
     return refused;
 }
 

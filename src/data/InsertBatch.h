@@ -22,8 +22,8 @@ public:
 
     struct Refusal
     {
-        int row;      // position in the batch
-        long code;    // the server's error code
+        int row; // position in the batch
+        long code; // the server's error code
     };
     // Runs the batch in the transaction and empties it; returns the refused rows.
     QList<Refusal> send(FbAttachment &attachment, FbTransaction &tx);

@@ -6,10 +6,7 @@
 
 namespace valorama {
 
-SqlConnection::SqlConnection(const QString &connectionName)
-    : m_name(connectionName)
-{
-}
+SqlConnection::SqlConnection(const QString &connectionName) : m_name(connectionName) { }
 
 SqlConnection::~SqlConnection() = default;
 
@@ -30,7 +27,7 @@ void SqlConnection::setParam(const QString &name, const QString &value)
             return;
         }
     }
-    m_params.append({name, value});
+    m_params.append({ name, value });
 }
 
 void SqlConnection::open()
@@ -38,8 +35,8 @@ void SqlConnection::open()
     if (m_attachment && !m_lost)
         return;
     if (m_scope)
-        throw DatabaseError(QStringLiteral("A conexão com o banco de dados foi perdida durante a operação."),
-                            {}, m_name);
+        throw DatabaseError(QStringLiteral("A conexão com o banco de dados foi perdida durante a operação."), {},
+                            m_name);
     m_attachment.reset();
     m_lost = false;
     AttachmentParams p;
@@ -90,8 +87,7 @@ std::unique_ptr<FbTransaction> SqlConnection::beginFresh(const TransactionOption
     }
 }
 
-template<class F>
-auto SqlConnection::withTransaction(bool readOnly, F &&work)
+template<class F> auto SqlConnection::withTransaction(bool readOnly, F &&work)
 {
     open();
     try {
@@ -124,9 +120,8 @@ qint64 SqlConnection::execute(const QString &sql, const QList<Value> &params, bo
     constexpr int Attempts = 10;
     for (int attempt = 1;; ++attempt) {
         try {
-            return withTransaction(false, [&](FbTransaction &tx) {
-                return m_attachment->run(tx, sql, params, wantAffected).affected;
-            });
+            return withTransaction(
+                false, [&](FbTransaction &tx) { return m_attachment->run(tx, sql, params, wantAffected).affected; });
         } catch (const DatabaseError &e) {
             if (!e.isUpdateConflict() || attempt == Attempts)
                 throw;

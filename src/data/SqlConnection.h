@@ -46,8 +46,7 @@ public:
 
 private:
     friend class BulkWriteScope;
-    template<class F>
-    auto withTransaction(bool readOnly, F &&work);
+    template<class F> auto withTransaction(bool readOnly, F &&work);
     void dropIfLost(const class DatabaseError &e);
     std::unique_ptr<FbTransaction> beginFresh(const TransactionOptions &options);
 

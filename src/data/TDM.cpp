@@ -55,16 +55,16 @@ TDM::TDM(QObject *parent)
     chain(SQLDS_Usuarios, DSP_Usuarios, QStringLiteral("Usuarios"), c,
           QStringLiteral("select USUARIO, CODIGO, SENHA, ACESSO, ARQUIVO, LOGADO, ESTACAO, CONSIST_INICIAL, "
                          "DEFVIDEOMIRAL from USUARIOS order by USUARIO"),
-          Mode::KeyOnly, {QStringLiteral("USUARIO")});
+          Mode::KeyOnly, { QStringLiteral("USUARIO") });
     chain(SQLDS_Estacoes, DSP_Estacoes, QStringLiteral("Estacoes"), c, QStringLiteral("select * from ESTACOES"),
-          Mode::KeyOnly, {QStringLiteral("ESTACAO")});
+          Mode::KeyOnly, { QStringLiteral("ESTACAO") });
     chain(SQLDS_DadosGer, DSP_DadosGer, QStringLiteral("DadosGer"), c, QStringLiteral("select CGC from DADOSGER"),
           Mode::AllColumns);
-    chain(SQLDS_Componen, DSP_Componen, QStringLiteral("Componen"), c,
-          QStringLiteral("select CODIGO from COMPONEN"), Mode::KeyOnly, {QStringLiteral("CODIGO")});
+    chain(SQLDS_Componen, DSP_Componen, QStringLiteral("Componen"), c, QStringLiteral("select CODIGO from COMPONEN"),
+          Mode::KeyOnly, { QStringLiteral("CODIGO") });
     chain(SQLDS_Insumos, DSP_Insumos, QStringLiteral("Insumos"), c,
           QStringLiteral("select DCB, DESCRICAO, TIPORECEITA, LISTA, FATCORR from INSUMOS"), Mode::KeyOnly,
-          {QStringLiteral("DCB")});
+          { QStringLiteral("DCB") });
     chain(SQLDS_ValorFP, DSP_ValorFP, QStringLiteral("ValorFP"), c,
           QStringLiteral("select PERIODO, FORMAPAG, MEDICO, VENDEDOR, VALOR, VALORPAGO, VALORNAOPAGO, QDEPEDIDOS, "
                          "TITULO, CNPJ, ESTLOCAL, VALORI, VALORPAGOI, VALORNAOPAGOI from VALORPORFP"),
@@ -79,7 +79,7 @@ TDM::TDM(QObject *parent)
     SQLQuery1Command.name = QStringLiteral("SQLQuery1");
     SQLQuery1Command.connection = c;
 
-    for (const char *f : {"VALOR", "VALORPAGO", "VALORNAOPAGO"})
+    for (const char *f : { "VALOR", "VALORPAGO", "VALORNAOPAGO" })
         ValorFP.setDisplayFormat(QString::fromLatin1(f), QStringLiteral("0.00"));
     ComissDet.setDisplayFormat(QStringLiteral("VALOR"), QStringLiteral("#,##0.00"));
     Periodo.setEditMask(QStringLiteral("DATAINICIAL"), QStringLiteral("!99/99/00;1;_"));
@@ -107,13 +107,37 @@ void TDM::DataModuleCreate(const QString &centralServerAddress, const SuiteLocat
     sqlcon1.setParam(QStringLiteral("DataBase"), centralServerAddress + QLatin1Char(':') + locations.mainDatabase);
 }
 
-void TDM::InsumosAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ValorFPAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ValorFPAfterDelete(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ComissAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ComissAfterDelete(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ComissDetAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::ComissDetAfterDelete(ClientDataSet &ds) { applyAndRefresh(ds); }
-void TDM::PeriodoAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
+void TDM::InsumosAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ValorFPAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ValorFPAfterDelete(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ComissAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ComissAfterDelete(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ComissDetAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::ComissDetAfterDelete(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
+void TDM::PeriodoAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
 
 } // namespace valorama

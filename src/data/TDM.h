@@ -30,12 +30,12 @@ public:
         return sqlcon1.executeDirect(sql, params);
     }
 
-    SqlConnection sqlcon1{QStringLiteral("QuintoraDados")};
+    SqlConnection sqlcon1 { QStringLiteral("QuintoraDados") };
 
-    SqlDataSet SQLDS_Usuarios, SQLDS_Estacoes, SQLDS_DadosGer, SQLDS_Componen, SQLDS_Insumos,
-        SQLDS_ValorFP, SQLDS_RelComiss, SQLDS_ComissDet, SQLDS_Periodo, SQLQuery1Command;
-    DataSetProvider DSP_Usuarios, DSP_Estacoes, DSP_DadosGer, DSP_Componen, DSP_Insumos, DSP_ValorFP,
-        DSP_RelComiss, DSP_ComissDet, DSP_Periodo;
+    SqlDataSet SQLDS_Usuarios, SQLDS_Estacoes, SQLDS_DadosGer, SQLDS_Componen, SQLDS_Insumos, SQLDS_ValorFP,
+        SQLDS_RelComiss, SQLDS_ComissDet, SQLDS_Periodo, SQLQuery1Command;
+    DataSetProvider DSP_Usuarios, DSP_Estacoes, DSP_DadosGer, DSP_Componen, DSP_Insumos, DSP_ValorFP, DSP_RelComiss,
+        DSP_ComissDet, DSP_Periodo;
     ClientDataSet Usuarios, Estacoes, DadosGer, Componen, Insumos, ValorFP, Comiss, ComissDet, Periodo;
     ClientDataSet SQLQuery1;
     DataSource DS_ValorFP, DS_RelComiss, DS_ComissDet, DS_Periodo;

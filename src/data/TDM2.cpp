@@ -45,11 +45,14 @@ void TDM2::DataModuleCreate(const QString &centralServerAddress, const QString &
     sqlcon1.close();
     sqlcon1.setParam(QStringLiteral("DataBase"), centralServerAddress + QLatin1Char(':') + locations.mainDatabase);
     SQLConnection1.close();
-    SQLConnection1.setParam(QStringLiteral("DataBase"), centralServerAddress + QLatin1Char(':')
-                                                            + locations.interfaceFolder + stationCode
-                                                            + locations.interfaceFile);
+    SQLConnection1.setParam(QStringLiteral("DataBase"),
+                            centralServerAddress + QLatin1Char(':') + locations.interfaceFolder + stationCode
+                                + locations.interfaceFile);
 }
 
-void TDM2::PeriodoAfterPost(ClientDataSet &ds) { applyAndRefresh(ds); }
+void TDM2::PeriodoAfterPost(ClientDataSet &ds)
+{
+    applyAndRefresh(ds);
+}
 
 } // namespace valorama

@@ -25,8 +25,8 @@ public:
     void DataModuleCreate(const QString &centralServerAddress, const QString &stationCode,
                           const SuiteLocations &locations = {});
 
-    SqlConnection SQLConnection1{QStringLiteral("Interfac")};
-    SqlConnection sqlcon1{QStringLiteral("QuintoraDados")};
+    SqlConnection SQLConnection1 { QStringLiteral("Interfac") };
+    SqlConnection sqlcon1 { QStringLiteral("QuintoraDados") };
 
     SqlDataSet SQLDS_Periodo, SQLQuery1Command;
     DataSetProvider DSP_Periodo;

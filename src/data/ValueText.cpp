@@ -17,7 +17,7 @@ QString valueToText(const Value &v)
         QString operator()(const QTime &t) const { return Formats::time(t); }
         QString operator()(const QDateTime &dt) const { return Formats::timestamp(dt); }
     };
-    return std::visit(Visitor{}, v);
+    return std::visit(Visitor {}, v);
 }
 
 QString displayText(const Value &v, const QString &format)

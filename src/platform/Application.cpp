@@ -4,8 +4,7 @@
 
 namespace valorama {
 
-Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv)
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("VALORAMA"));
     setApplicationDisplayName(QStringLiteral("VALORAMA"));

@@ -27,8 +27,7 @@ QString DBEdit::qtMask(const QString &suiteMask)
     return out + QLatin1Char(';') + (blank.isEmpty() ? QStringLiteral("_") : blank);
 }
 
-DBEdit::DBEdit(const QString &name, QWidget *parent)
-    : QLineEdit(parent)
+DBEdit::DBEdit(const QString &name, QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(name);
     setReadOnly(true);
@@ -83,7 +82,8 @@ void DBEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // An empty masked box takes its first digit at the start, wherever it was clicked.
-    if (!inputMask().isEmpty() && displayText().remove(QLatin1Char('_')).remove(QLatin1Char('/')).remove(QLatin1Char(':')).trimmed().isEmpty())
+    if (!inputMask().isEmpty()
+        && displayText().remove(QLatin1Char('_')).remove(QLatin1Char('/')).remove(QLatin1Char(':')).trimmed().isEmpty())
         QTimer::singleShot(0, this, [this] { setCursorPosition(0); });
 }
 

@@ -12,9 +12,7 @@ namespace valorama {
 
 DBGrid::DBGrid(const QString &name, DataSource *source, const QList<DataSetTableModel::Column> &columns,
                QWidget *parent)
-    : QTableView(parent)
-    , m_source(source)
-    , m_model(new DataSetTableModel(source->dataSet(), columns, this))
+    : QTableView(parent), m_source(source), m_model(new DataSetTableModel(source->dataSet(), columns, this))
 {
     setObjectName(name);
     m_model->onError = [](const std::exception &e) { reportError(e); };

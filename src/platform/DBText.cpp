@@ -6,9 +6,7 @@
 namespace valorama {
 
 DBText::DBText(const QString &name, DataSource *source, const QString &field, QWidget *parent)
-    : QLabel(parent)
-    , m_source(source)
-    , m_field(field)
+    : QLabel(parent), m_source(source), m_field(field)
 {
     setObjectName(name);
     ClientDataSet *ds = source->dataSet();

@@ -12,8 +12,7 @@ void reportError(const std::exception &e);
 void reportUnknownError();
 
 // Wraps a handler so that whatever it throws is reported instead of leaving the event loop.
-template<class F>
-auto guarded(F handler)
+template<class F> auto guarded(F handler)
 {
     return [h = std::move(handler)](auto &&...args) {
         try {

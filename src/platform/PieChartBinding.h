@@ -19,8 +19,8 @@ class PieChartBinding : public QObject
     Q_OBJECT
 
 public:
-    PieChartBinding(ClientDataSet *dataSet, QPieSeries *series, const QString &labelField,
-                    const QString &valueField, QObject *parent = nullptr);
+    PieChartBinding(ClientDataSet *dataSet, QPieSeries *series, const QString &labelField, const QString &valueField,
+                    QObject *parent = nullptr);
     void rebuild();
 
 private:

@@ -27,10 +27,11 @@ class TestActivationRefresh : public QObject
     void component(const QString &code, const QString &name, const QString &group, const QString &dcb,
                    const QString &factor = QStringLiteral("1.5"))
     {
-        suite->exec(QStringLiteral("insert into COMPONEN (CODIGO, COMPONENTE, GRUPO, DCB, TIPORECEITA, LISTA, FATORCORRECAO) "
-                                   "values (?, ?, ?, ?, 'B1', 'C1', ?)"),
-                    {code, name, group == QLatin1String("<null>") ? Value{} : Value{group},
-                     dcb == QLatin1String("<null>") ? Value{} : Value{dcb}, *Decimal::parse(factor, 8)});
+        suite->exec(
+            QStringLiteral("insert into COMPONEN (CODIGO, COMPONENTE, GRUPO, DCB, TIPORECEITA, LISTA, FATORCORRECAO) "
+                           "values (?, ?, ?, ?, 'B1', 'C1', ?)"),
+            { code, name, group == QLatin1String("<null>") ? Value {} : Value { group },
+              dcb == QLatin1String("<null>") ? Value {} : Value { dcb }, *Decimal::parse(factor, 8) });
     }
 
 private slots:
@@ -41,9 +42,12 @@ private slots:
         modules = std::make_unique<SuiteModules>(*suite);
         dm = &modules->dm;
         dm2 = &modules->dm2;
-        values = SharedValues{};
+        values = SharedValues {};
         messages.clear();
-        Messages::setSink([this](Messages::Kind, const QString &t) { messages << t; return true; });
+        Messages::setSink([this](Messages::Kind, const QString &t) {
+            messages << t;
+            return true;
+        });
     }
 
     void cleanup()
@@ -64,9 +68,11 @@ private slots:
         values.StoreCnpj = QStringLiteral("11222333000181");
         QVERIFY(!refresh.checkStore());
         QVERIFY(values.StoreMissing);
-        QCOMPARE(messages, QStringList{QStringLiteral("(2) Não foi encontrado o registro da loja \"11.222.333/0001-81\" no sistema. "
-                                                      "Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
-                                                      "registro na tabela \"DADOS GERAIS\" antes de continuar.")});
+        QCOMPARE(
+            messages,
+            QStringList { QStringLiteral("(2) Não foi encontrado o registro da loja \"11.222.333/0001-81\" no sistema. "
+                                         "Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
+                                         "registro na tabela \"DADOS GERAIS\" antes de continuar.") });
         values.StoreCnpj = QStringLiteral("' or ''='");
         QVERIFY(!refresh.checkStore());
     }
@@ -74,28 +80,39 @@ private slots:
     void insumosRefill()
     {
         suite->exec(QStringLiteral("insert into INSUMOS (DCB, DESCRICAO) values ('OLD', 'antigo')"));
-        component(QStringLiteral("1"), QStringLiteral("Beta"), QStringLiteral("MP"), QStringLiteral("002"), QStringLiteral("1.23456789"));
+        component(QStringLiteral("1"), QStringLiteral("Beta"), QStringLiteral("MP"), QStringLiteral("002"),
+                  QStringLiteral("1.23456789"));
         component(QStringLiteral("2"), QStringLiteral("Alfa"), QStringLiteral("MP"), QStringLiteral("001"));
         component(QStringLiteral("3"), QStringLiteral("Gama revenda"), QStringLiteral("REV"), QStringLiteral("003"));
-        component(QStringLiteral("4"), QStringLiteral("Delta homeopatia"), QStringLiteral("HOM"), QStringLiteral("004"));
-        component(QStringLiteral("5"), QStringLiteral("Epsilon sem grupo"), QStringLiteral("<null>"), QStringLiteral("005"));
+        component(QStringLiteral("4"), QStringLiteral("Delta homeopatia"), QStringLiteral("HOM"),
+                  QStringLiteral("004"));
+        component(QStringLiteral("5"), QStringLiteral("Epsilon sem grupo"), QStringLiteral("<null>"),
+                  QStringLiteral("005"));
         component(QStringLiteral("6"), QStringLiteral("Zeta grupo vazio"), QStringLiteral(""), QStringLiteral("006"));
         component(QStringLiteral("7"), QStringLiteral("Eta sem DCB"), QStringLiteral("MP"), QStringLiteral(""));
-        component(QStringLiteral("8"), QStringLiteral("Alfa repetida"), QStringLiteral("MP"), QStringLiteral("001")); // same DCB, later name
-        component(QStringLiteral("9"), QString(65, QLatin1Char('N')), QStringLiteral("MP"), QStringLiteral("009"), QStringLiteral("2.005"));
-        component(QStringLiteral("10"), QStringLiteral("Teta DCB nulo"), QStringLiteral("MP"), QStringLiteral("<null>"));
+        component(QStringLiteral("8"), QStringLiteral("Alfa repetida"), QStringLiteral("MP"),
+                  QStringLiteral("001")); // same DCB, later name
+        component(QStringLiteral("9"), QString(65, QLatin1Char('N')), QStringLiteral("MP"), QStringLiteral("009"),
+                  QStringLiteral("2.005"));
+        component(QStringLiteral("10"), QStringLiteral("Teta DCB nulo"), QStringLiteral("MP"),
+                  QStringLiteral("<null>"));
         ActivationRefresh refresh(*dm, *dm2, values);
         QCOMPARE(refresh.refillInsumos(), 4);
         QStringList rows;
-        for (const Row &r : suite->query(QStringLiteral("select DCB, DESCRICAO, TIPORECEITA, LISTA, FATCORR from INSUMOS order by DCB")).rows) {
+        for (const Row &r :
+             suite
+                 ->query(QStringLiteral("select DCB, DESCRICAO, TIPORECEITA, LISTA, FATCORR from INSUMOS order by DCB"))
+                 .rows) {
             QStringList cells;
             for (const Value &v : r)
                 cells << valueToText(v);
             rows << cells.join(QLatin1Char('|'));
         }
-        QCOMPARE(rows, (QStringList{QStringLiteral("001|Alfa|B1|C1|1.50"), QStringLiteral("002|Beta|B1|C1|1.23"),
-                                    QStringLiteral("006|Zeta grupo vazio|B1|C1|1.50"),
-                                    QStringLiteral("009|") + QString(60, QLatin1Char('N')) + QStringLiteral("|B1|C1|2.01")}));
+        QCOMPARE(
+            rows,
+            (QStringList { QStringLiteral("001|Alfa|B1|C1|1.50"), QStringLiteral("002|Beta|B1|C1|1.23"),
+                           QStringLiteral("006|Zeta grupo vazio|B1|C1|1.50"),
+                           QStringLiteral("009|") + QString(60, QLatin1Char('N')) + QStringLiteral("|B1|C1|2.01") }));
         QVERIFY(!dm->Insumos.active());
     }
 

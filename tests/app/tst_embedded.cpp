@@ -4,8 +4,8 @@
 
 #include "app/StartUp.h"
 #include "app/TFormSNGPC.h"
-#include "auth/LoginPanel.h"
 #include "auth/CredentialEncoding.h"
+#include "auth/LoginPanel.h"
 #include "data/FbClientLibrary.h"
 #include "data/TDM.h"
 #include "data/TDM2.h"
@@ -14,8 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,20 +28,23 @@ class TestEmbedded : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir{TestSuite::fixtureDir() + QStringLiteral("/embedded-XXXXXX")};
+    QTemporaryDir m_dir { TestSuite::fixtureDir() + QStringLiteral("/embedded-XXXXXX") };
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
         const QString d = m_dir.path();
-        QVERIFY(QFile::copy(TestSuite::fixtureDir() + QStringLiteral("/templates/main.fdb"), d + QStringLiteral("/main.fdb")));
-        QVERIFY(QFile::copy(TestSuite::fixtureDir() + QStringLiteral("/templates/interface.fdb"), d + QStringLiteral("/interface.fdb")));
+        QVERIFY(QFile::copy(TestSuite::fixtureDir() + QStringLiteral("/templates/main.fdb"),
+                            d + QStringLiteral("/main.fdb")));
+        QVERIFY(QFile::copy(TestSuite::fixtureDir() + QStringLiteral("/templates/interface.fdb"),
+                            d + QStringLiteral("/interface.fdb")));
         QProcess root;
         root.start(QStringLiteral("bash"),
-                   {QStringLiteral("-c"), QStringLiteral(". '%1/scripts/firebird-root.sh' && fb_make_root '%2/root' && "
-                                                         "fb_write_aliases '%2/root' ':' '%2/main.fdb' '%2/interface.fdb'")
-                                              .arg(QStringLiteral(VALORAMA_SOURCE_DIR), d)});
+                   { QStringLiteral("-c"),
+                     QStringLiteral(". '%1/scripts/firebird-root.sh' && fb_make_root '%2/root' && "
+                                    "fb_write_aliases '%2/root' ':' '%2/main.fdb' '%2/interface.fdb'")
+                         .arg(QStringLiteral(VALORAMA_SOURCE_DIR), d) });
         QVERIFY(root.waitForFinished(60000));
         QCOMPARE(root.exitCode(), 0);
         QDir().mkpath(d + QStringLiteral("/lock"));
@@ -62,15 +65,16 @@ private slots:
             p.charset = QStringLiteral("WIN1252");
             FbAttachment att(FbClientLibrary::master(SuiteLocations::defaultClientLibraryName()), p);
             auto tx = att.begin();
-            for (const QString &sql : {QStringLiteral("insert into DADOSGER (CGC) values ('12345678000190')"),
-                                       QStringLiteral("insert into ESTACOES (ESTACAO, DATBASNAM, USUARIO, CNPJ) values "
-                                                      "('01', 'C:\\Quintora\\Interfac01\\quintora.bd', 'admin', '12345678000190')")})
+            for (const QString &sql :
+                 { QStringLiteral("insert into DADOSGER (CGC) values ('12345678000190')"),
+                   QStringLiteral("insert into ESTACOES (ESTACAO, DATBASNAM, USUARIO, CNPJ) values "
+                                  "('01', 'C:\\Quintora\\Interfac01\\quintora.bd', 'admin', '12345678000190')") })
                 att.run(*tx, sql);
             QByteArray access(100, 'N');
             access[23] = char('A' + 25);
             att.run(*tx, QStringLiteral("insert into USUARIOS (USUARIO, SENHA, ACESSO) values (?, ?, ?)"),
-                    {QString::fromLatin1(EncodeCredential("ADMIN")), QString::fromLatin1(EncodeCredential("1234")),
-                     QString::fromLatin1(access)});
+                    { QString::fromLatin1(EncodeCredential("ADMIN")), QString::fromLatin1(EncodeCredential("1234")),
+                      QString::fromLatin1(access) });
             tx->commit();
         }
         QFile ini(d + QStringLiteral("/QUINTORA.INI"));
@@ -80,10 +84,11 @@ private slots:
         MessageRecorder messages;
         TFormSNGPC form(d);
         QVERIFY(form.values().CentralServerAddress.isEmpty());
-        createDataModules(form.values(), SuiteLocations{});
+        createDataModules(form.values(), SuiteLocations {});
         form.bindDataModules();
         QCOMPARE(DM->sqlcon1.param(QStringLiteral("Database")), QStringLiteral(":C:\\quintora\\dados\\quintora.bd"));
-        QCOMPARE(DM2->SQLConnection1.param(QStringLiteral("Database")), QStringLiteral(":C:\\quintora\\Interfac\\quintora.bd"));
+        QCOMPARE(DM2->SQLConnection1.param(QStringLiteral("Database")),
+                 QStringLiteral(":C:\\quintora\\Interfac\\quintora.bd"));
         form.show();
         form.activateWindow();
         QTRY_VERIFY(form.PainelLogin->isVisible());
@@ -93,7 +98,7 @@ private slots:
         QVERIFY2(form.Arquivos1->isEnabled(), qPrintable(messages.texts.join(QLatin1Char('|'))));
         form.Resumido1->trigger();
         QVERIFY(DM->Periodo.active());
-        QCOMPARE(messages.texts, QStringList{QStringLiteral("USUÁRIO: ADMIN")});
+        QCOMPARE(messages.texts, QStringList { QStringLiteral("USUÁRIO: ADMIN") });
         delete DM;
         DM = nullptr;
         delete DM2;

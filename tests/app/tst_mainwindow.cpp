@@ -30,7 +30,8 @@ private slots:
         TFormSNGPC form(empty.path());
         QVERIFY(form.configurationMissing());
         QCOMPARE(messages.texts,
-                 QStringList{QStringLiteral("Arquivo QUINTORA.INI não encontrado. Execute o programa Preparo.exe para criá-lo.")});
+                 QStringList { QStringLiteral(
+                     "Arquivo QUINTORA.INI não encontrado. Execute o programa Preparo.exe para criá-lo.") });
     }
 
     void windowAsDesigned()
@@ -48,7 +49,8 @@ private slots:
         app.messages.clear();
         form.resize(1000, 700);
         QVERIFY(!form.Painel_Grafico1->isVisible());
-        QTRY_COMPARE(form.Painel_Grafico1->size(), QSize(form.frameGeometry().width() - 12, form.frameGeometry().height() - 50));
+        QTRY_COMPARE(form.Painel_Grafico1->size(),
+                     QSize(form.frameGeometry().width() - 12, form.frameGeometry().height() - 50));
         QVERIFY(app.messages.texts.isEmpty());
     }
 
@@ -60,9 +62,10 @@ private slots:
         TFormSNGPC &form = *app.form;
         QCOMPARE(form.cancelButton(), form.PainelLogin->BotCancSenha);
         QVERIFY(app.login(QStringLiteral("admin"), QStringLiteral("1234")));
-        QCOMPARE(app.messages.texts, QStringList{QStringLiteral("USUÁRIO: ADMIN")});
-        QCOMPARE(form.windowTitle(), QStringLiteral(" MIRAL SISTEMAS - RELATÓRIOS     Usuário: \"ADMIN\"     Estação: 01     "
-                                                    "Loja: 12.345.678/0001-90"));
+        QCOMPARE(app.messages.texts, QStringList { QStringLiteral("USUÁRIO: ADMIN") });
+        QCOMPARE(form.windowTitle(),
+                 QStringLiteral(" MIRAL SISTEMAS - RELATÓRIOS     Usuário: \"ADMIN\"     Estação: 01     "
+                                "Loja: 12.345.678/0001-90"));
         QCOMPARE(form.values().StationCode, QStringLiteral("01"));
         QCOMPARE(form.values().StoreCnpj, StoreA);
         QVERIFY(form.PainelLogin->EditNome->text().isEmpty());
@@ -87,17 +90,24 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("focusOnPassword");
-        QTest::newRow("empty name") << QString() << QStringLiteral("x") << QStringLiteral("Não foi informado o Nome do Usuário.") << false;
-        QTest::newRow("unknown user") << QStringLiteral("fulano") << QStringLiteral("1") << QStringLiteral("Usuário fulano não autorizado") << false;
-        QTest::newRow("spaces are a name") << QStringLiteral("   ") << QStringLiteral("1") << QStringLiteral("Usuário     não autorizado") << false;
-        QTest::newRow("wrong password") << QStringLiteral("ADMIN") << QStringLiteral("4321") << QStringLiteral("Senha incorreta. Tente novamente.") << true;
-        QTest::newRow("no right") << QStringLiteral("semdireito") << QStringLiteral("1") << QStringLiteral("Usuário semdireito não autorizado") << false;
+        QTest::newRow("empty name") << QString() << QStringLiteral("x")
+                                    << QStringLiteral("Não foi informado o Nome do Usuário.") << false;
+        QTest::newRow("unknown user") << QStringLiteral("fulano") << QStringLiteral("1")
+                                      << QStringLiteral("Usuário fulano não autorizado") << false;
+        QTest::newRow("spaces are a name")
+            << QStringLiteral("   ") << QStringLiteral("1") << QStringLiteral("Usuário     não autorizado") << false;
+        QTest::newRow("wrong password") << QStringLiteral("ADMIN") << QStringLiteral("4321")
+                                        << QStringLiteral("Senha incorreta. Tente novamente.") << true;
+        QTest::newRow("no right") << QStringLiteral("semdireito") << QStringLiteral("1")
+                                  << QStringLiteral("Usuário semdireito não autorizado") << false;
         QTest::newRow("quote and metacharacters") << QStringLiteral("x' or '1'='1") << QStringLiteral("' or 1=1 --")
                                                   << QStringLiteral("Usuário x' or '1'='1 não autorizado") << false;
-        QTest::newRow("name over 31 characters") << QString(40, QLatin1Char('A')) << QStringLiteral("1")
-                                                 << QStringLiteral("O nome do usuário pode ter no máximo 31 caracteres.") << false;
-        QTest::newRow("password over 31 characters") << QStringLiteral("ADMIN") << QString(32, QLatin1Char('9'))
-                                                     << QStringLiteral("A senha pode ter no máximo 31 caracteres.") << true;
+        QTest::newRow("name over 31 characters")
+            << QString(40, QLatin1Char('A')) << QStringLiteral("1")
+            << QStringLiteral("O nome do usuário pode ter no máximo 31 caracteres.") << false;
+        QTest::newRow("password over 31 characters")
+            << QStringLiteral("ADMIN") << QString(32, QLatin1Char('9'))
+            << QStringLiteral("A senha pode ter no máximo 31 caracteres.") << true;
     }
 
     void refusedLogins()
@@ -111,7 +121,7 @@ private slots:
         addUser(app.suite, QStringLiteral("SEMDIREITO"), QStringLiteral("1"), false);
         QVERIFY(app.showAndActivate());
         QVERIFY(!app.login(name, password));
-        QCOMPARE(app.messages.texts, QStringList{message});
+        QCOMPARE(app.messages.texts, QStringList { message });
         LoginPanel &login = *app.form->PainelLogin;
         QVERIFY(login.isVisible());
         QCOMPARE(login.EditNome->text(), name);
@@ -128,9 +138,11 @@ private slots:
         QVERIFY(app.showAndActivate());
         QVERIFY(!app.login(QStringLiteral("pedro"), QStringLiteral("P")));
         QCOMPARE(app.messages.texts,
-                 (QStringList{QStringLiteral("USUÁRIO: PEDRO"), WorkspaceResolver::noStationMessage(QStringLiteral("PEDRO")),
-                              QStringLiteral("Não foi identificada uma área de trabalho para o usuáro PEDRO")}));
-        QVERIFY(app.messages.texts[1].startsWith(QStringLiteral("Não foi possível selecionar uma área de trabalho para o usuário \"PEDRO\". \r\r")));
+                 (QStringList { QStringLiteral("USUÁRIO: PEDRO"),
+                                WorkspaceResolver::noStationMessage(QStringLiteral("PEDRO")),
+                                QStringLiteral("Não foi identificada uma área de trabalho para o usuáro PEDRO") }));
+        QVERIFY(app.messages.texts[1].startsWith(
+            QStringLiteral("Não foi possível selecionar uma área de trabalho para o usuário \"PEDRO\". \r\r")));
         QVERIFY(!app.form->isVisible());
     }
 
@@ -142,8 +154,9 @@ private slots:
         addStation(app.suite, QStringLiteral("001"), QStringLiteral("Ana"), QString());
         QVERIFY(app.showAndActivate());
         QVERIFY(app.login(QStringLiteral("ana"), QStringLiteral("a")));
-        QCOMPARE(app.messages.texts.value(1), QStringLiteral("Erro na configuração da tabela ESTACOES:\rO campo CNPJ tabela "
-                                                             "ESTACOES não foi preenchido para o a estação 00"));
+        QCOMPARE(app.messages.texts.value(1),
+                 QStringLiteral("Erro na configuração da tabela ESTACOES:\rO campo CNPJ tabela "
+                                "ESTACOES não foi preenchido para o a estação 00"));
         QVERIFY(app.form->windowTitle().endsWith(QStringLiteral("Estação: 00     Loja: ../-")));
     }
 
@@ -169,7 +182,7 @@ private slots:
         AppFixture app;
         VALORAMA_REQUIRE_SUITE(app.suite);
         TFormSNGPC &form = *app.form;
-        for (QAction *a : {form.Aquisio2, form.Perda2, form.Aquisio1, form.Sada1, form.VendasResumido1, form.Perda1})
+        for (QAction *a : { form.Aquisio2, form.Perda2, form.Aquisio1, form.Sada1, form.VendasResumido1, form.Perda1 })
             a->trigger();
         QCOMPARE(app.messages.texts, QStringList(6, QStringLiteral("EM DESENVOLVIMENTO")));
         app.messages.clear();

@@ -74,10 +74,9 @@ private slots:
             << line(Backup, QByteArray(59, 'b') + " tail") << Backup << QByteArray(59, 'b');
         QTest::newRow("no final newline") << line(Server, "last") << Server << QByteArray("last");
         QTest::newRow("empty file") << QByteArray() << Server << QByteArray();
-        QTest::newRow("NUL bytes in value")
-            << line(Server, QByteArray("a\0b", 3)) << Server << QByteArray("a\0b", 3);
-        QTest::newRow("binary noise")
-            << QByteArray("\xff\xfe\x00\x01\r\r\n\x80\n", 9) + line(Server, "ok") << Server << QByteArray("ok");
+        QTest::newRow("NUL bytes in value") << line(Server, QByteArray("a\0b", 3)) << Server << QByteArray("a\0b", 3);
+        QTest::newRow("binary noise") << QByteArray("\xff\xfe\x00\x01\r\r\n\x80\n", 9) + line(Server, "ok") << Server
+                                      << QByteArray("ok");
     }
 
     void values()

@@ -57,7 +57,8 @@ private slots:
         QVERIFY(!Formats::parseFloat(QStringLiteral("abc")));
         QCOMPARE(*Formats::parseInteger(QStringLiteral("60")), 60);
         QVERIFY(!Formats::parseInteger(QStringLiteral("6O")));
-        QCOMPARE(Formats::floatConversionMessage(QStringLiteral("x")), QStringLiteral("'x' is not a valid floating point value"));
+        QCOMPARE(Formats::floatConversionMessage(QStringLiteral("x")),
+                 QStringLiteral("'x' is not a valid floating point value"));
     }
 
     void decimals()
@@ -68,13 +69,13 @@ private slots:
         QVERIFY(!Decimal::parse(QStringLiteral("1,5"), 2));
         QVERIFY(!Decimal::parse(QStringLiteral("abc"), 2));
         QVERIFY(!Decimal::parse(QStringLiteral("99999999999999999999"), 2));
-        QCOMPARE((Decimal{1050, 2}.roundHalfEven()), 10);
-        QCOMPARE((Decimal{1150, 2}.roundHalfEven()), 12);
-        QCOMPARE((Decimal{1051, 2}.roundHalfEven()), 11);
-        QCOMPARE((Decimal{-1150, 2}.roundHalfEven()), -12);
-        QCOMPARE((Decimal{123456789, 2}.format(QStringLiteral("#,##0.00"))), QStringLiteral("1,234,567.89"));
-        QCOMPARE((Decimal{-5, 2}.format(QStringLiteral("0.00"))), QStringLiteral("-0.05"));
-        QCOMPARE((Decimal{123456789, 8}.rescaled(2)->toString()), QStringLiteral("1.23"));
+        QCOMPARE((Decimal { 1050, 2 }.roundHalfEven()), 10);
+        QCOMPARE((Decimal { 1150, 2 }.roundHalfEven()), 12);
+        QCOMPARE((Decimal { 1051, 2 }.roundHalfEven()), 11);
+        QCOMPARE((Decimal { -1150, 2 }.roundHalfEven()), -12);
+        QCOMPARE((Decimal { 123456789, 2 }.format(QStringLiteral("#,##0.00"))), QStringLiteral("1,234,567.89"));
+        QCOMPARE((Decimal { -5, 2 }.format(QStringLiteral("0.00"))), QStringLiteral("-0.05"));
+        QCOMPARE((Decimal { 123456789, 8 }.rescaled(2)->toString()), QStringLiteral("1.23"));
     }
 
     void cnpjAndUpperCase()

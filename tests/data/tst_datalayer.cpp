@@ -1,8 +1,8 @@
 #include "TestSuite.h"
 
 #include "data/BulkWriteScope.h"
-#include "data/DatabaseError.h"
 #include "data/DataSetTableModel.h"
+#include "data/DatabaseError.h"
 #include "data/TDM.h"
 #include "data/TDM2.h"
 
@@ -68,10 +68,12 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
         const QString lib = SuiteLocations::defaultClientLibraryName();
-        QTest::newRow("folder without separator") << QByteArray("/opt/fb\r\nignored") << QStringLiteral("/opt/fb/") + lib;
+        QTest::newRow("folder without separator")
+            << QByteArray("/opt/fb\r\nignored") << QStringLiteral("/opt/fb/") + lib;
         QTest::newRow("folder with separator") << QByteArray("/opt/fb/\n") << QStringLiteral("/opt/fb/") + lib;
         QTest::newRow("empty first line") << QByteArray("\r\n/opt/fb") << lib;
-        QTest::newRow("100 characters get no separator") << QByteArray(120, 'x') << QString(100, QLatin1Char('x')) + lib;
+        QTest::newRow("100 characters get no separator")
+            << QByteArray(120, 'x') << QString(100, QLatin1Char('x')) + lib;
     }
 
     void clientLibraryLocationFile()
@@ -100,14 +102,15 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, m.DataModuleCreate(QStringLiteral("A"), l));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, m2.DataModuleCreate(QStringLiteral("A"), QString(), l));
         QCOMPARE(m.sqlcon1.param(QStringLiteral("Database")), QStringLiteral("c:\\quintora\\dados\\Quintora.bd"));
-        QCOMPARE(m2.SQLConnection1.param(QStringLiteral("Database")), QStringLiteral("c:\\quintora\\interfac\\quintora.bd"));
+        QCOMPARE(m2.SQLConnection1.param(QStringLiteral("Database")),
+                 QStringLiteral("c:\\quintora\\interfac\\quintora.bd"));
     }
 
     void numericValuesRoundTripExactly()
     {
         ClientDataSet &v = dm->ValorFP;
         v.open();
-        const QList<Decimal> values = {{57, 2}, {9999, 2}, {999999999999999, 2}, {-1, 2}};
+        const QList<Decimal> values = { { 57, 2 }, { 9999, 2 }, { 999999999999999, 2 }, { -1, 2 } };
         for (const Decimal &d : values) {
             v.append();
             v.fieldByName(QStringLiteral("VALOR")).setValue(d);
@@ -115,9 +118,9 @@ private slots:
         }
         const ResultTable r = suite->query(QStringLiteral("select VALOR from VALORPORFP order by VALOR"));
         QCOMPARE(r.rows.size(), 4);
-        QCOMPARE(std::get<Decimal>(r.rows[0][0]), (Decimal{-1, 2}));
-        QCOMPARE(std::get<Decimal>(r.rows[1][0]), (Decimal{57, 2}));
-        QCOMPARE(std::get<Decimal>(r.rows[3][0]), (Decimal{999999999999999, 2}));
+        QCOMPARE(std::get<Decimal>(r.rows[0][0]), (Decimal { -1, 2 }));
+        QCOMPARE(std::get<Decimal>(r.rows[1][0]), (Decimal { 57, 2 }));
+        QCOMPARE(std::get<Decimal>(r.rows[3][0]), (Decimal { 999999999999999, 2 }));
 
         ClientDataSet &p = dm2->Periodo;
         p.open();
@@ -125,7 +128,7 @@ private slots:
         p.fieldByName(QStringLiteral("VALORTOTAL")).setAsString(QStringLiteral("0.00000001"));
         p.post();
         QCOMPARE(std::get<Decimal>(suite->query(QStringLiteral("select VALORTOTAL from PERIODO"), {}, true).rows[0][0]),
-                 (Decimal{1, 8}));
+                 (Decimal { 1, 8 }));
         QCOMPARE(p.fieldByName(QStringLiteral("VALORTOTAL")).asString(), QStringLiteral("0.00000001"));
     }
 
@@ -136,7 +139,8 @@ private slots:
         dm->Comiss.append();
         dm->Comiss.fieldByName(QStringLiteral("ATENDENTE")).setAsString(name);
         dm->Comiss.post();
-        QCOMPARE(std::get<QString>(suite->query(QStringLiteral("select ATENDENTE from REL_COMISSOES")).rows[0][0]), name);
+        QCOMPARE(std::get<QString>(suite->query(QStringLiteral("select ATENDENTE from REL_COMISSOES")).rows[0][0]),
+                 name);
         dm->Comiss.close();
         dm->Comiss.open();
         QCOMPARE(dm->Comiss.fieldByName(QStringLiteral("ATENDENTE")).asString(), name);
@@ -152,14 +156,16 @@ private slots:
     void postedRowsStandInTheCommandsOrder()
     {
         ClientDataSet &v = dm->ValorFP;
-        v.command().setCommandText(QStringLiteral("select PERIODO, FORMAPAG, VALOR, CNPJ, ESTLOCAL, VALORI from VALORPORFP "
-                                                  "where CNPJ = ? and ESTLOCAL = ? ORDER BY VALOR DESC"),
-                                   {QStringLiteral("1"), QStringLiteral("01")});
+        v.command().setCommandText(
+            QStringLiteral("select PERIODO, FORMAPAG, VALOR, CNPJ, ESTLOCAL, VALORI from VALORPORFP "
+                           "where CNPJ = ? and ESTLOCAL = ? ORDER BY VALOR DESC"),
+            { QStringLiteral("1"), QStringLiteral("01") });
         v.open();
-        DataSetTableModel model(&v, {{QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento")},
-                                     {QStringLiteral("VALOR"), QStringLiteral(" Valor R$")}});
+        DataSetTableModel model(&v,
+                                { { QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento") },
+                                  { QStringLiteral("VALOR"), QStringLiteral(" Valor R$") } });
         QAbstractItemModelTester tester(&model);
-        for (const char *value : {"10.00", "50.5", "0.01", "30", "20.25"}) {
+        for (const char *value : { "10.00", "50.5", "0.01", "30", "20.25" }) {
             v.append();
             v.fieldByName(QStringLiteral("FORMAPAG")).setAsString(QString::fromLatin1(value));
             v.fieldByName(QStringLiteral("VALOR")).setAsString(QString::fromLatin1(value));
@@ -170,8 +176,9 @@ private slots:
         QStringList shown;
         for (int r = 0; r < model.rowCount(); ++r)
             shown << model.index(r, 1).data().toString();
-        QCOMPARE(shown, (QStringList{QStringLiteral("50.50"), QStringLiteral("30.00"), QStringLiteral("20.25"),
-                                     QStringLiteral("10.00"), QStringLiteral("0.01")}));
+        QCOMPARE(shown,
+                 (QStringList { QStringLiteral("50.50"), QStringLiteral("30.00"), QStringLiteral("20.25"),
+                                QStringLiteral("10.00"), QStringLiteral("0.01") }));
     }
 
     void emptyPeriodTableGetsItsFirstRow()
@@ -194,15 +201,17 @@ private slots:
         p.post();
         QCOMPARE(std::get<QDate>(suite->query(QStringLiteral("select DATAFINAL from PERIODO"), {}, true).rows[0][0]),
                  QDate(2008, 3, 15));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, p.fieldByName(QStringLiteral("DATAINICIAL")).setAsString(QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 p.fieldByName(QStringLiteral("DATAINICIAL")).setAsString(QStringLiteral("x")));
     }
 
     void refusedChangeIsDroppedAndReported()
     {
-        suite->exec(QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('DINHEIRO', 10, '1', '01')"));
+        suite->exec(QStringLiteral(
+            "insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('DINHEIRO', 10, '1', '01')"));
         ClientDataSet &v = dm->ValorFP;
         v.open();
-        DataSetTableModel model(&v, {{QStringLiteral("VALOR"), QStringLiteral(" Valor R$")}});
+        DataSetTableModel model(&v, { { QStringLiteral("VALOR"), QStringLiteral(" Valor R$") } });
         QString reported;
         model.onError = [&](const std::exception &e) { reported = QString::fromStdString(e.what()); };
         QVERIFY(model.setData(model.index(0, 0), QStringLiteral("99.99")));
@@ -214,12 +223,13 @@ private slots:
         }
         QCOMPARE(v.changeCount(), 0);
         QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("10.00")); // what is stored
-        QCOMPARE(std::get<Decimal>(suite->query(QStringLiteral("select VALOR from VALORPORFP")).rows[0][0]), (Decimal{1000, 2}));
+        QCOMPARE(std::get<Decimal>(suite->query(QStringLiteral("select VALOR from VALORPORFP")).rows[0][0]),
+                 (Decimal { 1000, 2 }));
         // The next write is not poisoned by the refused one.
         v.append();
         v.fieldByName(QStringLiteral("VALOR")).setAsString(QStringLiteral("5"));
         v.post();
-        QCOMPARE(suite->query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value{qint64(2)});
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value { qint64(2) });
         QVERIFY(reported.isEmpty());
     }
 
@@ -230,7 +240,7 @@ private slots:
         dm->Comiss.open();
         dm->Comiss.first();
         dm->Comiss.deleteRecord();
-        QCOMPARE(suite->query(QStringLiteral("select count(*) from REL_COMISSOES")).rows[0][0], Value{qint64(1)});
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from REL_COMISSOES")).rows[0][0], Value { qint64(1) });
         QCOMPARE(dm->Comiss.recordCount(), 1);
     }
 
@@ -243,7 +253,7 @@ private slots:
         {
             BulkWriteScope scope(dm->sqlcon1);
             scope.setSkipRefusedRows(true);
-            for (const char *dcb : {"03456", "01234", "03456", "09999"}) {
+            for (const char *dcb : { "03456", "01234", "03456", "09999" }) {
                 ins.append();
                 ins.fieldByName(QStringLiteral("DCB")).setAsString(QString::fromLatin1(dcb));
                 ins.fieldByName(QStringLiteral("DESCRICAO")).setAsString(QString(65, QLatin1Char('d')));
@@ -258,7 +268,7 @@ private slots:
         const ResultTable r = suite->query(QStringLiteral("select DCB, DESCRICAO, FATCORR from INSUMOS order by DCB"));
         QCOMPARE(r.rows.size(), 3);
         QCOMPARE(std::get<QString>(r.rows[0][1]).size(), 60);
-        QCOMPARE(std::get<Decimal>(r.rows[0][2]), (Decimal{123, 2}));
+        QCOMPARE(std::get<Decimal>(r.rows[0][2]), (Decimal { 123, 2 }));
     }
 
     void refusedRowStopsAScopeThatDoesNotSkip()
@@ -267,7 +277,7 @@ private slots:
         dm->Insumos.open();
         try {
             BulkWriteScope scope(dm->sqlcon1);
-            for (const char *dcb : {"1", "2", "1"}) {
+            for (const char *dcb : { "1", "2", "1" }) {
                 dm->Insumos.append();
                 dm->Insumos.fieldByName(QStringLiteral("DCB")).setAsString(QString::fromLatin1(dcb));
                 dm->Insumos.post();
@@ -277,7 +287,7 @@ private slots:
         } catch (const WriteRefusedError &e) {
             QVERIFY(e.message().contains(QStringLiteral("mesma chave")));
         }
-        QCOMPARE(suite->query(QStringLiteral("select count(*) from INSUMOS")).rows[0][0], Value{qint64(0)});
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from INSUMOS")).rows[0][0], Value { qint64(0) });
         QCOMPARE(dm->Insumos.recordCount(), 0);
     }
 
@@ -298,7 +308,7 @@ private slots:
         }
         const ResultTable r = suite->query(QStringLiteral("select ATENDENTE from REL_COMISSOES"));
         QCOMPARE(r.rows.size(), 1);
-        QCOMPARE(r.rows[0][0], Value{QStringLiteral("OLD")});
+        QCOMPARE(r.rows[0][0], Value { QStringLiteral("OLD") });
         QCOMPARE(dm->Comiss.recordCount(), 1); // shows what is stored
     }
 

@@ -39,7 +39,7 @@ class TestFaults : public QObject
         env.insert(QStringLiteral("VALORAMA_FIXTURE_DIR"), m_dir);
         env.insert(QStringLiteral("VALORAMA_FIXTURE_PORT"), QStringLiteral("3058"));
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral("bash"), {QStringLiteral(VALORAMA_SOURCE_DIR "/scripts/fixture.sh"), command});
+        p.start(QStringLiteral("bash"), { QStringLiteral(VALORAMA_SOURCE_DIR "/scripts/fixture.sh"), command });
         p.waitForFinished(120000);
         if (command == QLatin1String("kill") || command == QLatin1String("stop"))
             ++m_faults;
@@ -49,10 +49,14 @@ class TestFaults : public QObject
     void seedPayments(TestSuite &suite)
     {
         addStore(suite, StoreA);
-        addOrder(suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("30"));
+        addOrder(suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), QStringLiteral("ANA"),
+                 QStringLiteral("30"));
         addPayment(suite, QStringLiteral("01"), 1, QStringLiteral("PIX"), 1, QStringLiteral("30"));
-        suite.exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"), {QDate(2008, 3, 1), QDate(2008, 3, 31)}, true);
-        suite.exec(QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('ANTIGO', 1, ?, '01')"), {StoreA});
+        suite.exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"),
+                   { QDate(2008, 3, 1), QDate(2008, 3, 31) }, true);
+        suite.exec(
+            QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('ANTIGO', 1, ?, '01')"),
+            { StoreA });
         setMainPeriod(suite, QDate(2008, 3, 1), QDate(2008, 3, 31));
         setRate(suite, QStringLiteral("MP"), 2.5);
         suite.exec(QStringLiteral("insert into REL_COMISSOES values ('ANTIGO', 1)"));
@@ -121,7 +125,10 @@ private slots:
         values.StoreCnpj = StoreA;
         values.StationCode = QStringLiteral("01");
         QStringList messages;
-        Messages::setSink([&](Messages::Kind, const QString &t) { messages << t; return true; });
+        Messages::setSink([&](Messages::Kind, const QString &t) {
+            messages << t;
+            return true;
+        });
         PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido")); // attached and warm
         // Another workstation holds the rows; our delete waits on it; then the server dies.
         std::thread crash([this] {
@@ -148,7 +155,7 @@ private slots:
         QVERIFY(fixture(QStringLiteral("start")));
         // Nothing half-written: the rows are those of the last complete run.
         QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
-                 QStringList{QStringLiteral("PIX|30.00")});
+                 QStringList { QStringLiteral("PIX|30.00") });
         // The same data modules attach again by themselves.
         PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
         QCOMPARE(dm.ValorFP.recordCount(), 1);
@@ -176,9 +183,11 @@ private slots:
         }
         suite.closeAttachments();
         QVERIFY(fixture(QStringLiteral("start")));
-        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANTIGO")});
+        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")),
+                 QStringList { QStringLiteral("ANTIGO") });
         CommissionCalculation(dm).calculateSummary();
-        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")), QStringList{QStringLiteral("ANA|0.75")});
+        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")),
+                 QStringList { QStringLiteral("ANA|0.75") });
     }
 
     void lockHeldByAnotherWorkstationWaitsThenCompletes()
@@ -210,7 +219,7 @@ private slots:
         release.join();
         QVERIFY(waited.elapsed() >= 600);
         QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
-                 QStringList{QStringLiteral("PIX|30.00")});
+                 QStringList { QStringLiteral("PIX|30.00") });
     }
 
     void wrongPasswordIsReportedWithoutIt()

@@ -50,20 +50,20 @@ int main(int argc, char **argv)
             // read: the refused post is reported and the user presses the button again.
             lastOk = false;
             for (int attempt = 0; attempt < 20 && !lastOk; ++attempt) {
-            try {
-                ClientDataSet &p = dm2.Periodo;
-                p.open();
-                p.edit();
-                p.fieldByName(QStringLiteral("DATAINICIAL")).setValue(start);
-                p.fieldByName(QStringLiteral("DATAFINAL")).setValue(end);
-                p.post();
-                p.close();
-                PaymentTotals(dm, dm2, v, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
-                lastOk = true;
-            } catch (const std::exception &e) {
-                dm2.Periodo.close();
-                std::printf("falha: %s\n", e.what());
-            }
+                try {
+                    ClientDataSet &p = dm2.Periodo;
+                    p.open();
+                    p.edit();
+                    p.fieldByName(QStringLiteral("DATAINICIAL")).setValue(start);
+                    p.fieldByName(QStringLiteral("DATAFINAL")).setValue(end);
+                    p.post();
+                    p.close();
+                    PaymentTotals(dm, dm2, v, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
+                    lastOk = true;
+                } catch (const std::exception &e) {
+                    dm2.Periodo.close();
+                    std::printf("falha: %s\n", e.what());
+                }
             }
         }
     } else {

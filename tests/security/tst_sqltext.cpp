@@ -37,7 +37,7 @@ private slots:
         const QRegularExpression closesQuote(QStringLiteral("\\+\\s*(QStringLiteral|QLatin1String)?\\(?\"'"));
         const QRegularExpression argInQuotes(QStringLiteral("'%\\d'"));
         QStringList offenders;
-        QDirIterator it(QStringLiteral(VALORAMA_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+        QDirIterator it(QStringLiteral(VALORAMA_SOURCE_DIR "/src"), { QStringLiteral("*.cpp"), QStringLiteral("*.h") },
                         QDir::Files, QDirIterator::Subdirectories);
         int files = 0;
         while (it.hasNext()) {
@@ -50,10 +50,12 @@ private slots:
                 const QString line = QString::fromUtf8(raw);
                 if (line.trimmed().startsWith(QLatin1String("//")))
                     continue;
-                const bool sql = line.contains(QRegularExpression(QStringLiteral("\\b(select|insert|update|delete|where|from|values)\\b"),
-                                                                  QRegularExpression::CaseInsensitiveOption));
-                if (sql && (opensQuote.match(line).hasMatch() || closesQuote.match(line).hasMatch()
-                            || argInQuotes.match(line).hasMatch()))
+                const bool sql = line.contains(
+                    QRegularExpression(QStringLiteral("\\b(select|insert|update|delete|where|from|values)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption));
+                if (sql
+                    && (opensQuote.match(line).hasMatch() || closesQuote.match(line).hasMatch()
+                        || argInQuotes.match(line).hasMatch()))
                     offenders << QStringLiteral("%1:%2: %3").arg(it.fileName()).arg(number).arg(line.trimmed());
             }
         }
@@ -68,7 +70,8 @@ private slots:
         const QString evil = QStringLiteral("Z'Q\"; --");
         addUser(app.suite, QStringLiteral("ADMIN2"), QStringLiteral("1234"));
         addStation(app.suite, QStringLiteral("02"), QStringLiteral("admin2"), StoreA);
-        addOrder(app.suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), evil, QStringLiteral("30"));
+        addOrder(app.suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), evil,
+                 QStringLiteral("30"));
         addPayment(app.suite, QStringLiteral("01"), 1, evil, 1, QStringLiteral("30"));
         setRate(app.suite, QStringLiteral("MP"), 2.5);
         setMainPeriod(app.suite, QDate(2008, 3, 1), QDate(2008, 3, 31));
@@ -83,7 +86,7 @@ private slots:
         form.Sada2->trigger();
         form.PainelConfig->ComboBox2->setEditText(evil);
         form.PainelConfig->ComboBox1->setEditText(evil);
-        for (DBEdit *e : {form.PainelConfig->DBEdit9, form.PainelConfig->DBEdit10}) {
+        for (DBEdit *e : { form.PainelConfig->DBEdit9, form.PainelConfig->DBEdit10 }) {
             e->setFocus();
             e->home(false);
             QTest::keyClicks(e, QStringLiteral("010308"));
@@ -103,18 +106,20 @@ private slots:
         QCOMPARE(grid.dataModel()->rowCount(), 1);
         QVERIFY(grid.dataModel()->setData(grid.dataModel()->index(0, 0), evil + QStringLiteral("2")));
         DM->Comiss.post();
-        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{evil + QStringLiteral("2")});
-        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSDET")), QStringList{evil});
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")),
+                 QStringList { evil + QStringLiteral("2") });
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSDET")), QStringList { evil });
 
         QVERIFY(statements.size() > 20);
         const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-        const QStringList allowed = {QStringLiteral("REV"), QStringLiteral("HOM"), QStringLiteral("Pedido"),
-                                     QStringLiteral("."), QString()};
+        const QStringList allowed = { QStringLiteral("REV"), QStringLiteral("HOM"), QStringLiteral("Pedido"),
+                                      QStringLiteral("."), QString() };
         for (const QString &sql : std::as_const(statements)) {
             QVERIFY2(!sql.contains(QStringLiteral("Z'Q")), qPrintable(sql));
             for (auto m = quoted.globalMatch(sql); m.hasNext();) {
                 const QString literal = m.next().captured(1);
-                QVERIFY2(allowed.contains(literal), qPrintable(QStringLiteral("literal '%1' in: %2").arg(literal, sql)));
+                QVERIFY2(allowed.contains(literal),
+                         qPrintable(QStringLiteral("literal '%1' in: %2").arg(literal, sql)));
             }
         }
     }

@@ -21,8 +21,7 @@ static void initValoramaResources()
 
 namespace valorama::test {
 
-MessageRecorder::MessageRecorder(bool confirmAnswer)
-    : answer(confirmAnswer)
+MessageRecorder::MessageRecorder(bool confirmAnswer) : answer(confirmAnswer)
 {
     Messages::setSink([this](Messages::Kind kind, const QString &text) {
         texts << text;

@@ -28,8 +28,7 @@ static QString testsFolder()
     return folder;
 }
 
-TestSuite::TestSuite()
-    : m_dir(testsFolder() + QStringLiteral("/suite-XXXXXX"))
+TestSuite::TestSuite() : m_dir(testsFolder() + QStringLiteral("/suite-XXXXXX"))
 {
     QTcpSocket probe;
     probe.connectToHost(QStringLiteral("127.0.0.1"), quint16(fixturePort()));

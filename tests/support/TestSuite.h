@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/FbAttachment.h"
+#include "data/SuiteLocations.h"
 #include "data/TDM.h"
 #include "data/TDM2.h"
-#include "data/SuiteLocations.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,10 +59,10 @@ struct SuiteModules
 };
 
 // Fails the calling test when the fixture copy could not be made.
-#define VALORAMA_REQUIRE_SUITE(suite) \
-    do { \
-        if (!(suite).ok()) \
-            QFAIL(qPrintable((suite).error())); \
+#define VALORAMA_REQUIRE_SUITE(suite)                                                                                  \
+    do {                                                                                                               \
+        if (!(suite).ok())                                                                                             \
+            QFAIL(qPrintable((suite).error()));                                                                        \
     } while (0)
 
 } // namespace valorama::test

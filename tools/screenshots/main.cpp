@@ -66,14 +66,13 @@ int main(int argc, char *argv[])
     TFormSNGPC form(QString::fromLocal8Bit(argv[1]));
     if (form.configurationMissing())
         return 1;
-    createDataModules(form.values(), SuiteLocations{});
+    createDataModules(form.values(), SuiteLocations {});
     form.bindDataModules();
     form.show();
     form.activateWindow();
     settle(800);
-    auto save = [&](QWidget *w, const char *name) {
-        w->grab().save(out + QLatin1Char('/') + QString::fromLatin1(name));
-    };
+    auto save
+        = [&](QWidget *w, const char *name) { w->grab().save(out + QLatin1Char('/') + QString::fromLatin1(name)); };
     save(&form, "login.png");
     form.PainelLogin->EditNome->setText(argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("ADMIN"));
     form.PainelLogin->EditSenhaU->setText(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral("1234"));

@@ -18,7 +18,8 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString &fileName, const QString &why)
 {
-    throw std::runtime_error(QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(fileName, why).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(fileName, why).toStdString());
 }
 
 QString csvField(QString text)
@@ -76,7 +77,7 @@ void GridExport::writeXlsx(const DataSetTableModel &model, const QString &fileNa
     for (int r = 0; r < model.rowCount(); ++r) {
         for (int c = 0; c < model.columnCount(); ++c) {
             const int f = ds->fieldIndex(model.columns()[c].field);
-            const Value v = f >= 0 ? ds->value(r, f) : Value{};
+            const Value v = f >= 0 ? ds->value(r, f) : Value {};
             const auto row = lxw_row_t(r + 1);
             const auto col = lxw_col_t(c);
             if (const auto *d = std::get_if<Decimal>(&v)) {

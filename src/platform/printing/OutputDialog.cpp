@@ -21,17 +21,21 @@ namespace valorama {
 QString OutputChoice::extension(FileFormat f)
 {
     switch (f) {
-    case FileFormat::Pdf: return QStringLiteral("pdf");
-    case FileFormat::Text: return QStringLiteral("txt");
-    case FileFormat::Html: return QStringLiteral("html");
-    case FileFormat::Csv: return QStringLiteral("csv");
-    case FileFormat::Xlsx: return QStringLiteral("xlsx");
+    case FileFormat::Pdf:
+        return QStringLiteral("pdf");
+    case FileFormat::Text:
+        return QStringLiteral("txt");
+    case FileFormat::Html:
+        return QStringLiteral("html");
+    case FileFormat::Csv:
+        return QStringLiteral("csv");
+    case FileFormat::Xlsx:
+        return QStringLiteral("xlsx");
     }
     return {};
 }
 
-OutputDialog::OutputDialog(const OutputChoice &initial, bool rowsExport, QWidget *parent)
-    : QDialog(parent)
+OutputDialog::OutputDialog(const OutputChoice &initial, bool rowsExport, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Output Options"));
     setModal(true);
@@ -90,7 +94,7 @@ OutputDialog::OutputDialog(const OutputChoice &initial, bool rowsExport, QWidget
     m_fileName->setText(initial.fileName.isEmpty() ? QDir::home().filePath(QStringLiteral("relatorio.pdf"))
                                                    : initial.fileName);
     m_copies->setValue(initial.copies);
-    for (auto *b : {m_preview, m_printer, m_file})
+    for (auto *b : { m_preview, m_printer, m_file })
         connect(b, &QRadioButton::toggled, this, &OutputDialog::updateState);
     connect(m_formats, &QComboBox::currentIndexChanged, this, [this] {
         const QString ext = OutputChoice::extension(choice().format);
@@ -122,7 +126,7 @@ OutputChoice OutputDialog::choice() const
 {
     OutputChoice c;
     c.destination = m_printer->isChecked() ? OutputChoice::Destination::Printer
-                    : m_file->isChecked()  ? OutputChoice::Destination::File
+        : m_file->isChecked()              ? OutputChoice::Destination::File
                                            : OutputChoice::Destination::Preview;
     c.printerName = m_printers->currentText();
     c.format = OutputChoice::FileFormat(m_formats->currentData().toInt());

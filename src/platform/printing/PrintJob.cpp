@@ -27,18 +27,17 @@ QList<QPageSize> availablePapers()
     if (!printer.isNull() && !printer.supportedPageSizes().isEmpty())
         return printer.supportedPageSizes();
     // Without a printer, the papers a usual printer driver offers.
-    return {QPageSize(QPageSize::A4), QPageSize(QPageSize::A5), QPageSize(QPageSize::Letter),
-            QPageSize(QPageSize::Legal), QPageSize(QPageSize::A3), QPageSize(QPageSize::B5),
-            QPageSize(QPageSize::Executive)};
+    return { QPageSize(QPageSize::A4),       QPageSize(QPageSize::A5), QPageSize(QPageSize::Letter),
+             QPageSize(QPageSize::Legal),    QPageSize(QPageSize::A3), QPageSize(QPageSize::B5),
+             QPageSize(QPageSize::Executive) };
 }
 
 void writeText(const QString &fileName, const QString &text)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                                     .arg(fileName, f.errorString())
-                                     .toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(fileName, f.errorString()).toStdString());
     f.write(text.toUtf8());
 }
 
@@ -75,11 +74,12 @@ void PrintJob::execute(QWidget *parent)
 {
     OutputChoice initial;
     initial.copies = copies;
-    const std::optional<OutputChoice> choice = chooser() ? chooser()(*this)
-                                                         : OutputDialog::ask(initial, bool(exportRows), parent);
+    const std::optional<OutputChoice> choice
+        = chooser() ? chooser()(*this) : OutputDialog::ask(initial, bool(exportRows), parent);
     if (!choice)
         return;
-    const bool rows = choice->format == OutputChoice::FileFormat::Csv || choice->format == OutputChoice::FileFormat::Xlsx;
+    const bool rows
+        = choice->format == OutputChoice::FileFormat::Csv || choice->format == OutputChoice::FileFormat::Xlsx;
     if (choice->destination == OutputChoice::Destination::File && rows && exportRows) {
         exportRows(choice->fileName, choice->format); // the grid's rows, no pages
         return;
@@ -118,9 +118,8 @@ void PrintJob::output(const ReportDocument &doc, const OutputChoice &choice, QWi
         printer.setDocName(title);
         StatusWindow status(parent);
         if (!ReportRenderer::paintAll(doc, printer, [&](int page) { status.showStatus(printingText, page); }))
-            throw std::runtime_error(QStringLiteral("A impressora %1 não aceitou o relatório.")
-                                         .arg(choice.printerName)
-                                         .toStdString());
+            throw std::runtime_error(
+                QStringLiteral("A impressora %1 não aceitou o relatório.").arg(choice.printerName).toStdString());
         return;
     }
     case OutputChoice::Destination::File:

@@ -25,7 +25,7 @@ public:
     // Back to the first line of the page for the current font, at the left margin.
     virtual void home() = 0;
     // Re-aligns the line position to the current font (a no-op where lines are already so).
-    virtual void adjustLine() {}
+    virtual void adjustLine() { }
     virtual double lineHeight() const = 0;
 };
 

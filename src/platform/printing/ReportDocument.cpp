@@ -28,13 +28,14 @@ const QImage &pointDevice()
 void installFontSubstitutions()
 {
     static const bool done = [] {
-        const QStringList mono = {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-                                  QStringLiteral("Courier New"), QStringLiteral("monospace")};
-        for (const char *name : {"Lucida Console", "Courrier New", "Courrier", "Courier New", "Courier"})
+        const QStringList mono = { QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                                   QStringLiteral("Courier New"), QStringLiteral("monospace") };
+        for (const char *name : { "Lucida Console", "Courrier New", "Courrier", "Courier New", "Courier" })
             QFont::insertSubstitutions(QString::fromLatin1(name), mono);
-        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                   { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
         QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+                                   { QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif") });
         return true;
     }();
     Q_UNUSED(done);
@@ -53,10 +54,9 @@ QFont qfont(const ReportFont &f)
 
 } // namespace
 
-ReportDocument::ReportDocument(const ReportLayout &layout)
-    : m_layout(layout)
+ReportDocument::ReportDocument(const ReportLayout &layout) : m_layout(layout)
 {
-    m_pages.append(ReportPage{});
+    m_pages.append(ReportPage {});
     m_font.name = QStringLiteral("Lucida Console");
     m_x = m_layout.leftMargin * m_layout.unitsPerInch;
     m_y = m_layout.topMargin * m_layout.unitsPerInch + lineHeight();
@@ -103,7 +103,7 @@ void ReportDocument::gotoXY(double x, double y)
 
 void ReportDocument::add(double x, const QString &text)
 {
-    m_pages.last().ops.append({x, m_y, text, m_font});
+    m_pages.last().ops.append({ x, m_y, text, m_font });
     m_x = x + textWidth(text);
 }
 
@@ -125,7 +125,7 @@ void ReportDocument::newLine()
 
 void ReportDocument::newPage()
 {
-    m_pages.append(ReportPage{});
+    m_pages.append(ReportPage {});
     home();
 }
 

@@ -11,7 +11,7 @@ namespace valorama {
 
 void ReportRenderer::drawPage(const ReportDocument &doc, int page, QPainter &painter, double dotsPerInch)
 {
-    ReportDocument::lineHeightOf(ReportFont{}, 1); // makes sure the font substitutions are in place
+    ReportDocument::lineHeightOf(ReportFont {}, 1); // makes sure the font substitutions are in place
     const double scale = dotsPerInch / doc.layout().unitsPerInch;
     for (const ReportTextOp &op : doc.pages()[page].ops) {
         QFont font(op.font.name);

@@ -6,9 +6,7 @@
 
 namespace valorama {
 
-StatusWindow::StatusWindow(QWidget *parent)
-    : QDialog(parent)
-    , m_label(new QLabel(this))
+StatusWindow::StatusWindow(QWidget *parent) : QDialog(parent), m_label(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Report Status"));
     setWindowModality(Qt::ApplicationModal);

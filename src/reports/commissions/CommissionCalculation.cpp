@@ -7,8 +7,7 @@
 namespace valorama {
 
 CommissionCalculation::CommissionCalculation(TDM &dm, std::function<void()> processPendingMessages)
-    : m_dm(dm)
-    , m_processPendingMessages(std::move(processPendingMessages))
+    : m_dm(dm), m_processPendingMessages(std::move(processPendingMessages))
 {
 }
 
@@ -17,7 +16,7 @@ double CommissionCalculation::rate(const QString &group)
     ClientDataSet &q = m_dm.SQLQuery1;
     q.close();
     q.command().setCommandText(QStringLiteral("Select COMISSAO from COMISSAO where GRUPO = CAST(? AS VARCHAR(5))"),
-                               {group});
+                               { group });
     q.open();
     const double value = q.isEmpty() ? 0.0 : q.fieldByName(QStringLiteral("COMISSAO")).asFloat();
     q.close();
@@ -28,20 +27,23 @@ double CommissionCalculation::rate(const QString &group)
 // exact arithmetic on it is the suite's own.
 QString CommissionCalculation::summaryStatement(double rate)
 {
-    return QStringLiteral("select DISTINCT(a.recebidopor) AS ATENDENTE, SUM(a.precofinal*") + Formats::generalFloat(rate)
-           + QStringLiteral("/100) AS COMISSAO from pedidos a, periodo b ")
-           + QStringLiteral("where a.datapedido between b.datainicial and b.datafinal and ")
-           + QStringLiteral("a.TipoPedido = 'Pedido' and ") + QStringLiteral("a.recebidopor is not null and a.recebidopor <> '' ")
-           + QStringLiteral("group by a.recebidopor ") + QStringLiteral("order by a.recebidopor");
+    return QStringLiteral("select DISTINCT(a.recebidopor) AS ATENDENTE, SUM(a.precofinal*")
+        + Formats::generalFloat(rate) + QStringLiteral("/100) AS COMISSAO from pedidos a, periodo b ")
+        + QStringLiteral("where a.datapedido between b.datainicial and b.datafinal and ")
+        + QStringLiteral("a.TipoPedido = 'Pedido' and ")
+        + QStringLiteral("a.recebidopor is not null and a.recebidopor <> '' ")
+        + QStringLiteral("group by a.recebidopor ") + QStringLiteral("order by a.recebidopor");
 }
 
 QString CommissionCalculation::detailStatement(double rate)
 {
-    return QStringLiteral("select a.recebidopor as Atendente, a.Estacao||'.'||a.npedido as Pedido, a.DataPedido as data, "
-                          "a.nome as CLIENTE, a.PrecoFinal as Valor, a.precofinal*")
-           + Formats::generalFloat(rate) + QStringLiteral("/100 as Comissao ") + QStringLiteral("from pedidos a, periodo b ")
-           + QStringLiteral("where a.datapedido between b.datainicial and b.datafinal and ")
-           + QStringLiteral("a.TipoPedido = 'Pedido' and ") + QStringLiteral("a.recebidopor = CAST(? AS VARCHAR(60))");
+    return QStringLiteral(
+               "select a.recebidopor as Atendente, a.Estacao||'.'||a.npedido as Pedido, a.DataPedido as data, "
+               "a.nome as CLIENTE, a.PrecoFinal as Valor, a.precofinal*")
+        + Formats::generalFloat(rate) + QStringLiteral("/100 as Comissao ")
+        + QStringLiteral("from pedidos a, periodo b ")
+        + QStringLiteral("where a.datapedido between b.datainicial and b.datafinal and ")
+        + QStringLiteral("a.TipoPedido = 'Pedido' and ") + QStringLiteral("a.recebidopor = CAST(? AS VARCHAR(60))");
 }
 
 void CommissionCalculation::calculateSummary()
@@ -50,7 +52,7 @@ void CommissionCalculation::calculateSummary()
     ClientDataSet &comiss = m_dm.Comiss;
     ClientDataSet &q = m_dm.SQLQuery1;
     TransactionOptions reserve;
-    reserve.protectedWrites = {QStringLiteral("REL_COMISSOES")};
+    reserve.protectedWrites = { QStringLiteral("REL_COMISSOES") };
     BulkWriteScope scope(m_dm.sqlcon1, reserve);
     m_dm.ExecuteDirect(QStringLiteral("delete from REL_COMISSOES"));
     q.close();
@@ -60,8 +62,10 @@ void CommissionCalculation::calculateSummary()
     comiss.open();
     for (q.first(); !q.eof(); q.next()) {
         comiss.append();
-        comiss.fieldByName(QStringLiteral("ATENDENTE")).setAsString(q.fieldByName(QStringLiteral("ATENDENTE")).asString());
-        comiss.fieldByName(QStringLiteral("COMISSAO")).setAsString(q.fieldByName(QStringLiteral("COMISSAO")).asString());
+        comiss.fieldByName(QStringLiteral("ATENDENTE"))
+            .setAsString(q.fieldByName(QStringLiteral("ATENDENTE")).asString());
+        comiss.fieldByName(QStringLiteral("COMISSAO"))
+            .setAsString(q.fieldByName(QStringLiteral("COMISSAO")).asString());
         comiss.post();
     }
     scope.commit();
@@ -76,17 +80,17 @@ void CommissionCalculation::calculateDetail(const QString &attendant)
     ClientDataSet &det = m_dm.ComissDet;
     ClientDataSet &q = m_dm.SQLQuery1;
     TransactionOptions reserve;
-    reserve.protectedWrites = {QStringLiteral("REL_COMISSDET")};
+    reserve.protectedWrites = { QStringLiteral("REL_COMISSDET") };
     BulkWriteScope scope(m_dm.sqlcon1, reserve);
     q.close();
-    q.command().setCommandText(detailStatement(mp), {attendant});
+    q.command().setCommandText(detailStatement(mp), { attendant });
     q.open();
     m_dm.ExecuteDirect(QStringLiteral("delete from REL_COMISSDET"));
     det.close();
     det.open();
     for (q.first(); !q.eof(); q.next()) {
         det.append();
-        for (const char *column : {"ATENDENTE", "PEDIDO", "DATA", "CLIENTE", "VALOR", "COMISSAO"}) {
+        for (const char *column : { "ATENDENTE", "PEDIDO", "DATA", "CLIENTE", "VALOR", "COMISSAO" }) {
             const QString name = QString::fromLatin1(column);
             det.fieldByName(name).setValue(q.fieldByName(name).value());
         }

@@ -15,9 +15,7 @@
 
 namespace valorama {
 
-CommissionPanel::CommissionPanel(TFormSNGPC *form)
-    : QFrame(form->clientArea())
-    , m_form(form)
+CommissionPanel::CommissionPanel(TFormSNGPC *form) : QFrame(form->clientArea()), m_form(form)
 {
     setObjectName(QStringLiteral("PainelComissoes"));
     setFrameShape(QFrame::Panel);
@@ -54,8 +52,8 @@ void CommissionPanel::bindData()
     DBEdit2->bind(&DM->DS_Periodo, QStringLiteral("DATAFINAL"));
 
     DBGrid2 = new DBGrid(QStringLiteral("DBGrid2"), &DM->DS_RelComiss,
-                         {{QStringLiteral("ATENDENTE"), QStringLiteral("ATENDENTE")},
-                          {QStringLiteral("COMISSAO"), QStringLiteral("COMISSÃO (R$)")}},
+                         { { QStringLiteral("ATENDENTE"), QStringLiteral("ATENDENTE") },
+                           { QStringLiteral("COMISSAO"), QStringLiteral("COMISSÃO (R$)") } },
                          this);
     DBGrid2->setGeometry(16, 76, 420, 450);
     DBGrid2->setColumnWidth(0, 250);
@@ -77,12 +75,12 @@ void CommissionPanel::bindData()
     Panel2 = makePanelTitle(PainelDetalhaComissao, QString(), QRect(2, 2, 906, 24));
     Panel2->setObjectName(QStringLiteral("Panel2"));
     DBGrid3 = new DBGrid(QStringLiteral("DBGrid3"), &DM->DS_ComissDet,
-                         {{QStringLiteral("ATENDENTE"), QStringLiteral("Atendente")},
-                          {QStringLiteral("DATA"), QStringLiteral("Data")},
-                          {QStringLiteral("PEDIDO"), QStringLiteral("Pedido")},
-                          {QStringLiteral("CLIENTE"), QStringLiteral("Nome do Cliente")},
-                          {QStringLiteral("VALOR"), QStringLiteral("Valor Pedido (R$)")},
-                          {QStringLiteral("COMISSAO"), QStringLiteral("Comissão (R$)")}},
+                         { { QStringLiteral("ATENDENTE"), QStringLiteral("Atendente") },
+                           { QStringLiteral("DATA"), QStringLiteral("Data") },
+                           { QStringLiteral("PEDIDO"), QStringLiteral("Pedido") },
+                           { QStringLiteral("CLIENTE"), QStringLiteral("Nome do Cliente") },
+                           { QStringLiteral("VALOR"), QStringLiteral("Valor Pedido (R$)") },
+                           { QStringLiteral("COMISSAO"), QStringLiteral("Comissão (R$)") } },
                          PainelDetalhaComissao);
     DBGrid3->setGeometry(8, 32, 894, 400);
     DBGrid3->setColumnWidth(0, 160);
@@ -138,8 +136,8 @@ void CommissionPanel::Detalharcomisso1Click()
     CommissionCalculation calculation(*DM);
     ClientDataSet &comiss = DM->Comiss;
     const QString name = comiss.active() && !comiss.isEmpty()
-                             ? comiss.fieldByName(QStringLiteral("ATENDENTE")).asString().left(60)
-                             : QString();
+        ? comiss.fieldByName(QStringLiteral("ATENDENTE")).asString().left(60)
+        : QString();
     Panel2->setText(QStringLiteral("Detalhamento da comissão de ") + name);
     QApplication::processEvents();
     calculation.calculateDetail(name);

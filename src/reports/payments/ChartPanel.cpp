@@ -22,9 +22,7 @@
 
 namespace valorama {
 
-ChartPanel::ChartPanel(TFormSNGPC *form)
-    : QFrame(form->clientArea())
-    , m_form(form)
+ChartPanel::ChartPanel(TFormSNGPC *form) : QFrame(form->clientArea()), m_form(form)
 {
     setObjectName(QStringLiteral("Painel_Grafico1"));
     setFrameShape(QFrame::Panel);
@@ -87,8 +85,8 @@ void ChartPanel::bindData()
     DBText2->setGeometry(16, 26, 417, 17);
     DBText2->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 13px; color: navy;"));
     DBGrid1 = new DBGrid(QStringLiteral("DBGrid1"), &DM->DS_ValorFP,
-                         {{QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento")},
-                          {QStringLiteral("VALOR"), QStringLiteral(" Valor R$")}},
+                         { { QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento") },
+                           { QStringLiteral("VALOR"), QStringLiteral(" Valor R$") } },
                          this);
     DBGrid1->setGeometry(5, 47, 298, 410);
     DBGrid1->setColumnWidth(0, 190);
@@ -101,7 +99,8 @@ void ChartPanel::bindData()
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DBGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(pos)); });
-    m_binding = new PieChartBinding(&DM->ValorFP, PieSeries4, QStringLiteral("FORMAPAG"), QStringLiteral("VALORI"), this);
+    m_binding
+        = new PieChartBinding(&DM->ValorFP, PieSeries4, QStringLiteral("FORMAPAG"), QStringLiteral("VALORI"), this);
     Painel_Grafico1Resize();
 }
 
@@ -138,10 +137,12 @@ void ChartPanel::printChart(QChartView *view, QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error(QStringLiteral("A impressora %1 não aceitou o gráfico.").arg(printer.printerName()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("A impressora %1 não aceitou o gráfico.").arg(printer.printerName()).toStdString());
     // A share of the page on each side; the chart keeps its proportions.
     const QRectF page = painter.viewport();
-    const QRectF area = page.adjusted(page.width() * 0.1, page.height() * 0.1, -page.width() * 0.1, -page.height() * 0.1);
+    const QRectF area
+        = page.adjusted(page.width() * 0.1, page.height() * 0.1, -page.width() * 0.1, -page.height() * 0.1);
     QSizeF size = QSizeF(view->size()).scaled(area.size(), Qt::KeepAspectRatio);
     const QRectF target(area.topLeft() + QPointF((area.width() - size.width()) / 2, 0), size);
     view->render(&painter, target);
@@ -153,7 +154,8 @@ void ChartPanel::BitBtn5Click()
     const QPrinterInfo current = QPrinterInfo::defaultPrinter();
     if (current.isNull())
         throw std::runtime_error(
-            QStringLiteral("Nenhuma impressora está instalada. Instale uma impressora para imprimir o gráfico.").toStdString());
+            QStringLiteral("Nenhuma impressora está instalada. Instale uma impressora para imprimir o gráfico.")
+                .toStdString());
     QPrinter printer(current, QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printChart(DBChart5, printer);

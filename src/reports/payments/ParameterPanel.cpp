@@ -5,9 +5,9 @@
 #include "data/TDM2.h"
 #include "platform/DBEdit.h"
 #include "platform/ErrorReporting.h"
-#include "platform/PanelTitle.h"
 #include "platform/FocusChain.h"
 #include "platform/Messages.h"
+#include "platform/PanelTitle.h"
 #include "reports/payments/ChartPanel.h"
 #include "reports/payments/PaymentTotals.h"
 
@@ -24,8 +24,8 @@ namespace {
 
 QStringList fontNames()
 {
-    return {QStringLiteral("Lucida Console"), QStringLiteral("Courrier New"), QStringLiteral("Courrier"),
-            QStringLiteral("Arial"), QStringLiteral("Times New Roman")};
+    return { QStringLiteral("Lucida Console"), QStringLiteral("Courrier New"), QStringLiteral("Courrier"),
+             QStringLiteral("Arial"), QStringLiteral("Times New Roman") };
 }
 
 QStringList fontSizes()
@@ -40,15 +40,13 @@ QStringList fontSizes()
 
 QStringList yesNo(bool noFirst = false)
 {
-    return noFirst ? QStringList{QStringLiteral("N"), QStringLiteral("S")}
-                   : QStringList{QStringLiteral("S"), QStringLiteral("N")};
+    return noFirst ? QStringList { QStringLiteral("N"), QStringLiteral("S") }
+                   : QStringList { QStringLiteral("S"), QStringLiteral("N") };
 }
 
 } // namespace
 
-ParameterPanel::ParameterPanel(TFormSNGPC *form)
-    : QFrame(form->clientArea())
-    , m_form(form)
+ParameterPanel::ParameterPanel(TFormSNGPC *form) : QFrame(form->clientArea()), m_form(form)
 {
     setObjectName(QStringLiteral("PainelConfig"));
     setFrameShape(QFrame::Panel);
@@ -85,8 +83,8 @@ ParameterPanel::ParameterPanel(TFormSNGPC *form)
     DBEdit10->setGeometry(166, 75, 73, 21);
     label(QStringLiteral("Tipo de Pedido"), 12, 111, 92);
     ComboBox1 = combo(QStringLiteral("ComboBox1"),
-                      {QStringLiteral("Pedido"), QStringLiteral("Orçam"), QStringLiteral("Repos"),
-                       QStringLiteral("Cancel"), QStringLiteral("Próprio")},
+                      { QStringLiteral("Pedido"), QStringLiteral("Orçam"), QStringLiteral("Repos"),
+                        QStringLiteral("Cancel"), QStringLiteral("Próprio") },
                       106, 109, 86);
     BitBtn1 = new QPushButton(QStringLiteral("Valor Total por Forma de Pagamento"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -108,8 +106,8 @@ ParameterPanel::ParameterPanel(TFormSNGPC *form)
     setting(QStringLiteral("Linhas por Pagina"), 64);
     ComboBox15 = combo(QStringLiteral("ComboBox15"), lines, BoxLeft, 64, 39);
     setting(QStringLiteral("Papel"), 88);
-    ComboBox7 = combo(QStringLiteral("ComboBox7"), {QStringLiteral("A4"), QStringLiteral("A5"), QStringLiteral("Letter")},
-                      BoxLeft, 88, 67);
+    ComboBox7 = combo(QStringLiteral("ComboBox7"),
+                      { QStringLiteral("A4"), QStringLiteral("A5"), QStringLiteral("Letter") }, BoxLeft, 88, 67);
     setting(QStringLiteral("Fonte Título"), 113);
     ComboBox9 = combo(QStringLiteral("ComboBox9"), fontNames(), BoxLeft, 113, 109);
     setting(QStringLiteral("Tam. Fonte Título"), 138);
@@ -139,13 +137,13 @@ ParameterPanel::ParameterPanel(TFormSNGPC *form)
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setGeometry(BoxLeft, 362, 37, 21);
 
-    const QList<QWidget *> order = {ComboBox2, DBEdit9, DBEdit10, ComboBox1, BitBtn1, ComboBox15, ComboBox7,
-                                    ComboBox9, ComboBox10, ComboBox6, ComboBox8, Edit2, ComboBox13, ComboBox14,
-                                    ComboBox11, ComboBox12, Edit4, Edit3, BitBtn2, ComboBox3};
+    const QList<QWidget *> order = { ComboBox2,  DBEdit9,    DBEdit10,  ComboBox1, BitBtn1, ComboBox15, ComboBox7,
+                                     ComboBox9,  ComboBox10, ComboBox6, ComboBox8, Edit2,   ComboBox13, ComboBox14,
+                                     ComboBox11, ComboBox12, Edit4,     Edit3,     BitBtn2, ComboBox3 };
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    for (QWidget *w : {static_cast<QWidget *>(DBEdit9), static_cast<QWidget *>(DBEdit10),
-                       static_cast<QWidget *>(ComboBox1), static_cast<QWidget *>(ComboBox2)}) {
+    for (QWidget *w : { static_cast<QWidget *>(DBEdit9), static_cast<QWidget *>(DBEdit10),
+                        static_cast<QWidget *>(ComboBox1), static_cast<QWidget *>(ComboBox2) }) {
         w->installEventFilter(this);
         if (auto *c = qobject_cast<QComboBox *>(w))
             c->lineEdit()->installEventFilter(this);
@@ -193,7 +191,7 @@ void ParameterPanel::Sada2Click()
     ComboBox14->setCurrentIndex(0);
     ComboBox11->setCurrentIndex(0);
     ComboBox12->setCurrentIndex(10);
-    StringGrid1 = {QString(), QString(), QStringLiteral("0.00")};
+    StringGrid1 = { QString(), QString(), QStringLiteral("0.00") };
     ReportTitle = QStringLiteral("Valor Total por Forma de Pagamento");
     ParameterPanelMode = 1;
     OpenParameterPanel();

@@ -25,8 +25,8 @@ public:
     explicit ParameterPanel(TFormSNGPC *form);
 
     QComboBox *ComboBox2; // store (CNPJ)
-    DBEdit *DBEdit9;      // period start
-    DBEdit *DBEdit10;     // period end
+    DBEdit *DBEdit9; // period start
+    DBEdit *DBEdit10; // period end
     QComboBox *ComboBox1; // order type
     QPushButton *BitBtn1; // run
     QPushButton *BitBtn2; // Cancelar

@@ -47,8 +47,8 @@ QString PaymentListing::issueLine(const std::optional<ListingPeriod> &period, co
 {
     if (!period)
         return (QStringLiteral("Data Emissão: ") + Formats::date(today)).left(150);
-    return (QStringLiteral("Periodo: ") + Formats::date(period->start) + QStringLiteral(" a ") + Formats::date(period->end)
-            + QStringLiteral("    Data Emissão: ") + Formats::date(today))
+    return (QStringLiteral("Periodo: ") + Formats::date(period->start) + QStringLiteral(" a ")
+            + Formats::date(period->end) + QStringLiteral("    Data Emissão: ") + Formats::date(today))
         .left(150);
 }
 
@@ -146,7 +146,7 @@ void PaymentListing::PrintPaymentListing(TFormSNGPC &form)
     RvSystem1.selectPaper(panel.ComboBox7->currentText());
 
     DBGrid *grid = form.Painel_Grafico1->DBGrid1;
-    GridListingSource source{&DM->ValorFP, grid->dataModel()->columns(), panel.StringGrid1.mid(0, 2)};
+    GridListingSource source { &DM->ValorFP, grid->dataModel()->columns(), panel.StringGrid1.mid(0, 2) };
     const ListingSettingsTexts texts = panel.listingTexts();
     const QString title = panel.ReportTitle;
     // The stored period is read on its own, so that a period being typed in the parameter
@@ -154,10 +154,10 @@ void PaymentListing::PrintPaymentListing(TFormSNGPC &form)
     auto storedPeriod = []() -> std::optional<ListingPeriod> {
         const ResultTable r = DM2->SQLConnection1.query(QStringLiteral("select DATAINICIAL, DATAFINAL from PERIODO"));
         if (r.rows.isEmpty())
-            return ListingPeriod{};
+            return ListingPeriod {};
         const auto *start = std::get_if<QDate>(&r.rows[0][0]);
         const auto *end = std::get_if<QDate>(&r.rows[0][1]);
-        return ListingPeriod{start ? *start : QDate(), end ? *end : QDate()};
+        return ListingPeriod { start ? *start : QDate(), end ? *end : QDate() };
     };
     // RvSystem1Print: the print event draws every page of the grid's listing.
     RvSystem1.onPrint = [&](ReportCanvas &canvas) {

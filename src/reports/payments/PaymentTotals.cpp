@@ -14,19 +14,17 @@
 namespace valorama {
 
 PaymentTotals::PaymentTotals(TDM &dm, TDM2 &dm2, SharedValues &values, std::function<void()> processPendingMessages)
-    : m_dm(dm)
-    , m_dm2(dm2)
-    , m_values(values)
-    , m_processPendingMessages(std::move(processPendingMessages))
+    : m_dm(dm), m_dm2(dm2), m_values(values), m_processPendingMessages(std::move(processPendingMessages))
 {
 }
 
 QString PaymentTotals::totalsStatement()
 {
-    return QStringLiteral("SELECT  PAGPEDID.FORMAPAG, SUM(PAGPEDID.VALOR) as TOTAL FROM PAGPEDID INNER JOIN PEDIDOS "
-                          "ON PAGPEDID.ESTACAO=PEDIDOS.ESTACAO AND PAGPEDID.NPEDIDO=PEDIDOS.NPEDIDO "
-                          "WHERE (PEDIDOS.TIPOPEDIDO = CAST(? AS VARCHAR(25))) and (PEDIDOS.DATAPEDIDO between ? and ?) "
-                          "GROUP BY PAGPEDID.FORMAPAG order by PAGPEDID.FORMAPAG");
+    return QStringLiteral(
+        "SELECT  PAGPEDID.FORMAPAG, SUM(PAGPEDID.VALOR) as TOTAL FROM PAGPEDID INNER JOIN PEDIDOS "
+        "ON PAGPEDID.ESTACAO=PEDIDOS.ESTACAO AND PAGPEDID.NPEDIDO=PEDIDOS.NPEDIDO "
+        "WHERE (PEDIDOS.TIPOPEDIDO = CAST(? AS VARCHAR(25))) and (PEDIDOS.DATAPEDIDO between ? and ?) "
+        "GROUP BY PAGPEDID.FORMAPAG order by PAGPEDID.FORMAPAG");
 }
 
 QString PaymentTotals::emptyPeriodMessage()
@@ -69,28 +67,32 @@ void PaymentTotals::ComputePaymentTotals(const QString &orderType)
         BulkWriteScope scope(m_dm.sqlcon1);
         m_dm.ExecuteDirect(QStringLiteral("Delete from VALORPORFP where CNPJ = CAST(? AS VARCHAR(20)) and "
                                           "ESTLOCAL = CAST(? AS VARCHAR(2))"),
-                           {store, station});
-        m_dm.SQLDS_ValorFP.setCommandText(QStringLiteral("Select ") + ValorFPColumns()
-                                              + QStringLiteral(" from VALORPORFP where CNPJ = CAST(? AS VARCHAR(20)) "
-                                                               "and ESTLOCAL = CAST(? AS VARCHAR(2)) ORDER BY VALOR DESC"),
-                                          {store, station});
+                           { store, station });
+        m_dm.SQLDS_ValorFP.setCommandText(
+            QStringLiteral("Select ") + ValorFPColumns()
+                + QStringLiteral(" from VALORPORFP where CNPJ = CAST(? AS VARCHAR(20)) "
+                                 "and ESTLOCAL = CAST(? AS VARCHAR(2)) ORDER BY VALOR DESC"),
+            { store, station });
         valorFP.open();
         ClientDataSet &totals = m_dm.SQLQuery1;
         totals.close();
-        totals.command().setCommandText(totalsStatement(), {orderType, start, end});
+        totals.command().setCommandText(totalsStatement(), { orderType, start, end });
         totals.open();
-        const QString period = QStringLiteral("Período de ") + Formats::date(start) + QStringLiteral(" a ")
-                               + Formats::date(end);
+        const QString period
+            = QStringLiteral("Período de ") + Formats::date(start) + QStringLiteral(" a ") + Formats::date(end);
         const QString title = QStringLiteral("Valor Total por Forma de Pagamento (") + orderType + QLatin1Char(')');
         for (totals.first(); !totals.eof(); totals.next()) {
             const Field total = totals.fieldByName(QStringLiteral("TOTAL"));
             valorFP.append();
             valorFP.fieldByName(QStringLiteral("PERIODO")).setAsString(period);
-            valorFP.fieldByName(QStringLiteral("FORMAPAG")).setAsString(totals.fieldByName(QStringLiteral("FORMAPAG")).asString());
+            valorFP.fieldByName(QStringLiteral("FORMAPAG"))
+                .setAsString(totals.fieldByName(QStringLiteral("FORMAPAG")).asString());
             valorFP.fieldByName(QStringLiteral("CNPJ")).setAsString(store);
             valorFP.fieldByName(QStringLiteral("ESTLOCAL")).setAsString(station);
-            valorFP.fieldByName(QStringLiteral("VALOR")).setValue(total.isNull() ? Value{} : Value{total.asDecimal()});
-            valorFP.fieldByName(QStringLiteral("VALORI")).setValue(total.isNull() ? Value{} : Value{total.asDecimal().roundHalfEven()});
+            valorFP.fieldByName(QStringLiteral("VALOR"))
+                .setValue(total.isNull() ? Value {} : Value { total.asDecimal() });
+            valorFP.fieldByName(QStringLiteral("VALORI"))
+                .setValue(total.isNull() ? Value {} : Value { total.asDecimal().roundHalfEven() });
             valorFP.fieldByName(QStringLiteral("TITULO")).setAsString(title);
             valorFP.post();
         }

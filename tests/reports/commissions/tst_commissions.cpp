@@ -25,13 +25,20 @@ namespace {
 
 void seedOrders(TestSuite &suite)
 {
-    addOrder(suite, QStringLiteral("01"), 1234, QDate(2008, 3, 1), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("100.00"), QStringLiteral("José"));
-    addOrder(suite, QStringLiteral("02"), 7, QDate(2008, 3, 31), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("50.00"), QStringLiteral("Maria"));
-    addOrder(suite, QStringLiteral("01"), 2, QDate(2008, 3, 10), QStringLiteral("Orçam"), QStringLiteral("BIA"), QStringLiteral("100"));
-    addOrder(suite, QStringLiteral("01"), 3, QDate(2008, 3, 10), QStringLiteral("Pedido"), QString(), QStringLiteral("100"));
-    addOrder(suite, QStringLiteral("01"), 4, QDate(2008, 3, 10), QStringLiteral("Pedido"), QStringLiteral(""), QStringLiteral("100"));
-    addOrder(suite, QStringLiteral("01"), 5, QDate(2008, 4, 1), QStringLiteral("Pedido"), QStringLiteral("CARLOS"), QStringLiteral("100"));
-    addOrder(suite, QStringLiteral("01"), 6, QDate(2008, 3, 15), QStringLiteral("Pedido"), QStringLiteral("D'ÁVILA"), QStringLiteral("10.00"));
+    addOrder(suite, QStringLiteral("01"), 1234, QDate(2008, 3, 1), QStringLiteral("Pedido"), QStringLiteral("ANA"),
+             QStringLiteral("100.00"), QStringLiteral("José"));
+    addOrder(suite, QStringLiteral("02"), 7, QDate(2008, 3, 31), QStringLiteral("Pedido"), QStringLiteral("ANA"),
+             QStringLiteral("50.00"), QStringLiteral("Maria"));
+    addOrder(suite, QStringLiteral("01"), 2, QDate(2008, 3, 10), QStringLiteral("Orçam"), QStringLiteral("BIA"),
+             QStringLiteral("100"));
+    addOrder(suite, QStringLiteral("01"), 3, QDate(2008, 3, 10), QStringLiteral("Pedido"), QString(),
+             QStringLiteral("100"));
+    addOrder(suite, QStringLiteral("01"), 4, QDate(2008, 3, 10), QStringLiteral("Pedido"), QStringLiteral(""),
+             QStringLiteral("100"));
+    addOrder(suite, QStringLiteral("01"), 5, QDate(2008, 4, 1), QStringLiteral("Pedido"), QStringLiteral("CARLOS"),
+             QStringLiteral("100"));
+    addOrder(suite, QStringLiteral("01"), 6, QDate(2008, 3, 15), QStringLiteral("Pedido"), QStringLiteral("D'ÁVILA"),
+             QStringLiteral("10.00"));
 }
 
 } // namespace
@@ -71,8 +78,9 @@ private slots:
     {
         setRate(*suite, QStringLiteral("MP"), 2.5);
         setRate(*suite, QStringLiteral("REV"), 9);
-        QCOMPARE(summary(), (QStringList{QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25")}));
-        QCOMPARE(summary(), (QStringList{QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25")})); // again, the same rows
+        QCOMPARE(summary(), (QStringList { QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25") }));
+        QCOMPARE(summary(),
+                 (QStringList { QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25") })); // again, the same rows
         QCOMPARE(dm->Comiss.recordCount(), 2);
         QVERIFY(CommissionCalculation::summaryStatement(2.5).contains(QStringLiteral("precofinal*2.5/100")));
         QVERIFY(CommissionCalculation::summaryStatement(3).contains(QStringLiteral("precofinal*3/100")));
@@ -81,16 +89,18 @@ private slots:
     void rateOfThreeAndMissingRate()
     {
         setRate(*suite, QStringLiteral("MP"), 3);
-        QCOMPARE(summary(), (QStringList{QStringLiteral("ANA|4.50"), QStringLiteral("D'ÁVILA|0.30")}));
+        QCOMPARE(summary(), (QStringList { QStringLiteral("ANA|4.50"), QStringLiteral("D'ÁVILA|0.30") }));
         suite->exec(QStringLiteral("delete from COMISSAO"));
-        QCOMPARE(summary(), (QStringList{QStringLiteral("ANA|0.00"), QStringLiteral("D'ÁVILA|0.00")}));
+        QCOMPARE(summary(), (QStringList { QStringLiteral("ANA|0.00"), QStringLiteral("D'ÁVILA|0.00") }));
     }
 
     void periodRows()
     {
         setRate(*suite, QStringLiteral("MP"), 2.5);
-        suite->exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"), {QDate(2008, 3, 1), QDate(2008, 3, 31)});
-        QCOMPARE(summary(), (QStringList{QStringLiteral("ANA|7.50"), QStringLiteral("D'ÁVILA|0.50")})); // each order twice
+        suite->exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"),
+                    { QDate(2008, 3, 1), QDate(2008, 3, 31) });
+        QCOMPARE(summary(),
+                 (QStringList { QStringLiteral("ANA|7.50"), QStringLiteral("D'ÁVILA|0.50") })); // each order twice
         suite->exec(QStringLiteral("delete from PERIODO"));
         QVERIFY(summary().isEmpty());
         setMainPeriod(*suite, QDate(2008, 3, 31), QDate(2008, 3, 1));
@@ -101,15 +111,17 @@ private slots:
     {
         setRate(*suite, QStringLiteral("MP"), 2.5);
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("ANA"));
-        QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE, DATA, PEDIDO, CLIENTE, VALOR, COMISSAO from REL_COMISSDET order by DATA")),
-                 (QStringList{QStringLiteral("ANA|01/03/08|01.1234|José|100.00|2.50"),
-                              QStringLiteral("ANA|31/03/08|02.7|Maria|50.00|1.25")}));
+        QCOMPARE(suite->textRows(QStringLiteral(
+                     "select ATENDENTE, DATA, PEDIDO, CLIENTE, VALOR, COMISSAO from REL_COMISSDET order by DATA")),
+                 (QStringList { QStringLiteral("ANA|01/03/08|01.1234|José|100.00|2.50"),
+                                QStringLiteral("ANA|31/03/08|02.7|Maria|50.00|1.25") }));
         dm->ComissDet.first(); // by date
         QCOMPARE(dm->ComissDet.fieldByName(QStringLiteral("PEDIDO")).asString(), QStringLiteral("01.1234"));
         QCOMPARE(dm->ComissDet.fieldByName(QStringLiteral("VALOR")).displayText(), QStringLiteral("100.00"));
         // A name with a quote is detailed like any other.
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("D'ÁVILA"));
-        QCOMPARE(suite->textRows(QStringLiteral("select PEDIDO, COMISSAO from REL_COMISSDET")), QStringList{QStringLiteral("01.6|0.25")});
+        QCOMPARE(suite->textRows(QStringLiteral("select PEDIDO, COMISSAO from REL_COMISSDET")),
+                 QStringList { QStringLiteral("01.6|0.25") });
         CommissionCalculation(*dm).calculateDetail(QStringLiteral("x' or '1'='1"));
         QVERIFY(suite->textRows(QStringLiteral("select PEDIDO from REL_COMISSDET")).isEmpty());
     }
@@ -119,10 +131,10 @@ private slots:
         setRate(*suite, QStringLiteral("MP"), 2.5);
         // Workstation 1 holds the table mid-calculation; workstation 2 waits for it, then
         // replaces the table whole.
-        std::atomic<bool> done{false};
+        std::atomic<bool> done { false };
         std::string failure;
         {
-            BulkWriteScope first(dm->sqlcon1, TransactionOptions{false, {QStringLiteral("REL_COMISSOES")}});
+            BulkWriteScope first(dm->sqlcon1, TransactionOptions { false, { QStringLiteral("REL_COMISSOES") } });
             dm->ExecuteDirect(QStringLiteral("delete from REL_COMISSOES"));
             dm->ExecuteDirect(QStringLiteral("insert into REL_COMISSOES values ('PARCIAL', 1)"));
             std::thread second([&] {
@@ -144,7 +156,7 @@ private slots:
         }
         QVERIFY2(failure.empty(), failure.c_str());
         QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES order by ATENDENTE")),
-                 (QStringList{QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25")}));
+                 (QStringList { QStringLiteral("ANA|3.75"), QStringLiteral("D'ÁVILA|0.25") }));
     }
 
     void windowFlow()
@@ -178,7 +190,7 @@ private slots:
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("COMISSÃO (R$)"));
         QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("ANA"));
         QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("3.75"));
-        QCOMPARE(app.suite.query(QStringLiteral("select count(*) from PERIODO")).rows[0][0], Value{qint64(1)});
+        QCOMPARE(app.suite.query(QStringLiteral("select count(*) from PERIODO")).rows[0][0], Value { qint64(1) });
 
         panel.DBGrid2->setCurrentIndex(model.index(0, 1)); // the user picks ANA's row
         panel.Detalharcomisso1->trigger();
@@ -196,8 +208,9 @@ private slots:
         panel.DBGrid2->setFocus();
         panel.DBGrid2->setCurrentIndex(model.index(1, 0));
         QTest::keyClick(panel.DBGrid2, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(app.messages.texts, QStringList{QStringLiteral("Delete record?")});
-        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")), QStringList{QStringLiteral("ANA")});
+        QCOMPARE(app.messages.texts, QStringList { QStringLiteral("Delete record?") });
+        QCOMPARE(app.suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")),
+                 QStringList { QStringLiteral("ANA") });
         panel.BitBtn6->click();
         QVERIFY(!panel.isVisible());
     }

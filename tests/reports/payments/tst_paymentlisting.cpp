@@ -32,8 +32,9 @@ class TestPaymentListing : public QObject
     void fill(const QList<std::pair<QString, QString>> &rows)
     {
         for (const auto &[method, value] : rows)
-            suite->exec(QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values (?, ?, 'A', '01')"),
-                        {method, *Decimal::parse(value, 2)});
+            suite->exec(
+                QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values (?, ?, 'A', '01')"),
+                { method, *Decimal::parse(value, 2) });
         dm->ValorFP.close();
         dm->SQLDS_ValorFP.setCommandText(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP ORDER BY VALOR DESC"));
         dm->ValorFP.open();
@@ -43,16 +44,19 @@ class TestPaymentListing : public QObject
     {
         QList<std::pair<QString, QString>> rows;
         for (int i = 0; i < n; ++i)
-            rows.append({QStringLiteral("FORMA %1").arg(i, 2, 10, QLatin1Char('0')), QString::number(1000 - i)});
+            rows.append({ QStringLiteral("FORMA %1").arg(i, 2, 10, QLatin1Char('0')), QString::number(1000 - i) });
         fill(rows);
     }
 
     ReportDocument print(const ListingSettingsTexts &texts = {})
     {
         ReportDocument doc;
-        PaymentListing::PrintGridListing(doc, source, texts, Title,
-                                         [] { return std::optional<ListingPeriod>({QDate(2008, 3, 1), QDate(2008, 3, 31)}); },
-                                         Today);
+        PaymentListing::PrintGridListing(
+            doc, source, texts, Title,
+            [] {
+                return std::optional<ListingPeriod>({ QDate(2008, 3, 1), QDate(2008, 3, 31) });
+            },
+            Today);
         return doc;
     }
 
@@ -63,10 +67,10 @@ private slots:
         VALORAMA_REQUIRE_SUITE(*suite);
         modules = std::make_unique<SuiteModules>(*suite);
         dm = &modules->dm;
-        source = GridListingSource{&dm->ValorFP,
-                                   {{QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento")},
-                                    {QStringLiteral("VALOR"), QStringLiteral(" Valor R$")}},
-                                   {QString(), QString()}};
+        source = GridListingSource { &dm->ValorFP,
+                                     { { QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento") },
+                                       { QStringLiteral("VALOR"), QStringLiteral(" Valor R$") } },
+                                     { QString(), QString() } };
     }
 
     void cleanup()
@@ -77,8 +81,9 @@ private slots:
 
     void defaults()
     {
-        fill({{QStringLiteral("DINHEIRO"), QStringLiteral("1234.5")}, {QStringLiteral("PIX"), QStringLiteral("99.99")},
-              {QStringLiteral("CARTÃO DE CRÉDITO"), QStringLiteral("7")}});
+        fill({ { QStringLiteral("DINHEIRO"), QStringLiteral("1234.5") },
+               { QStringLiteral("PIX"), QStringLiteral("99.99") },
+               { QStringLiteral("CARTÃO DE CRÉDITO"), QStringLiteral("7") } });
         const ReportDocument doc = print();
         QCOMPARE(doc.pages().size(), 1);
         const QStringList expected = {
@@ -96,13 +101,13 @@ private slots:
         const QList<ReportTextOp> &ops = doc.pages()[0].ops;
         QCOMPARE(ops[0].text, Title);
         QCOMPARE(ops[0].x, 2.0);
-        QCOMPARE(ops[0].font, (ReportFont{QStringLiteral("Lucida Console"), 13, true, true}));
+        QCOMPARE(ops[0].font, (ReportFont { QStringLiteral("Lucida Console"), 13, true, true }));
         QCOMPARE(ops[1].x, 2.0);
         QCOMPARE(ops[1].y, 1.5);
-        QCOMPARE(ops[1].font, (ReportFont{QStringLiteral("Lucida Console"), 10, false, false}));
+        QCOMPARE(ops[1].font, (ReportFont { QStringLiteral("Lucida Console"), 10, false, false }));
         QCOMPARE(ops[2].text, QStringLiteral("Forma de Pagamento "));
         QCOMPARE(ops[2].y, 1.85);
-        QCOMPARE(ops[2].font, (ReportFont{QStringLiteral("Lucida Console"), 10, false, true}));
+        QCOMPARE(ops[2].font, (ReportFont { QStringLiteral("Lucida Console"), 10, false, true }));
         QVERIFY(ops[3].x > ops[2].x);
         QCOMPARE(ops[3].text, QStringLiteral("   Valor R$ "));
         const double line = ReportDocument::lineHeightOf(ops[1].font, 1.77);
@@ -110,7 +115,7 @@ private slots:
         QCOMPARE(ops[4].x, 2.0);
         QVERIFY(qAbs(ops[4].y - (1.85 + line)) < 1e-9);
         QVERIFY(qAbs(ops[6].y - (1.85 + 2 * line)) < 1e-9);
-        QCOMPARE(ops[4].font, (ReportFont{QStringLiteral("Lucida Console"), 10, false, false}));
+        QCOMPARE(ops[4].font, (ReportFont { QStringLiteral("Lucida Console"), 10, false, false }));
         QCOMPARE(dm->ValorFP.recNo(), 2); // the listing leaves the dataset on its last row
     }
 
@@ -128,12 +133,12 @@ private slots:
         QTest::addColumn<QString>("linesPerPage");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QList<int>>("rowsPerPage");
-        QTest::newRow("exactly N-1 rows") << QStringLiteral("10") << 9 << QList<int>{9};
-        QTest::newRow("twice N-1 rows") << QStringLiteral("10") << 18 << QList<int>{9, 9};
-        QTest::newRow("one more") << QStringLiteral("10") << 19 << QList<int>{9, 9, 1};
-        QTest::newRow("one line a page") << QStringLiteral("1") << 3 << QList<int>{1, 1, 1};
-        QTest::newRow("two lines a page") << QStringLiteral("2") << 3 << QList<int>{1, 1, 1};
-        QTest::newRow("default 60") << QStringLiteral("60") << 60 << QList<int>{59, 1};
+        QTest::newRow("exactly N-1 rows") << QStringLiteral("10") << 9 << QList<int> { 9 };
+        QTest::newRow("twice N-1 rows") << QStringLiteral("10") << 18 << QList<int> { 9, 9 };
+        QTest::newRow("one more") << QStringLiteral("10") << 19 << QList<int> { 9, 9, 1 };
+        QTest::newRow("one line a page") << QStringLiteral("1") << 3 << QList<int> { 1, 1, 1 };
+        QTest::newRow("two lines a page") << QStringLiteral("2") << 3 << QList<int> { 1, 1, 1 };
+        QTest::newRow("default 60") << QStringLiteral("60") << 60 << QList<int> { 59, 1 };
     }
 
     void pagination()
@@ -159,15 +164,17 @@ private slots:
     {
         fillCount(30); // the column titles stay aligned with the data on every page
         dm->ValorFP.close();
-        suite->exec(QStringLiteral("update VALORPORFP set FORMAPAG = ? where VALOR = 1000"), {QString(30, QLatin1Char('M'))});
+        suite->exec(QStringLiteral("update VALORPORFP set FORMAPAG = ? where VALOR = 1000"),
+                    { QString(30, QLatin1Char('M')) });
         dm->ValorFP.open();
         ListingSettingsTexts texts;
         texts.linesPerPage = QStringLiteral("20");
         const ReportDocument doc = print(texts);
         QCOMPARE(doc.pages().size(), 2);
         for (int p = 0; p < 2; ++p)
-            QCOMPARE(doc.pageLines(p).value(2), QStringLiteral("Forma de Pagamento") + QString(12, QLatin1Char(' '))
-                                                     + QStringLiteral("   Valor R$ "));
+            QCOMPARE(doc.pageLines(p).value(2),
+                     QStringLiteral("Forma de Pagamento") + QString(12, QLatin1Char(' '))
+                         + QStringLiteral("   Valor R$ "));
         QCOMPARE(doc.pageLines(0).value(3), QString(30, QLatin1Char('M')) + QStringLiteral("   1000.00  "));
     }
 
@@ -190,7 +197,7 @@ private slots:
         QFETCH(QString, titleBold);
         QFETCH(QString, issueLine);
         QFETCH(bool, bold);
-        fill({{QStringLiteral("PIX"), QStringLiteral("1")}});
+        fill({ { QStringLiteral("PIX"), QStringLiteral("1") } });
         ListingSettingsTexts texts;
         texts.periodLine = period;
         texts.titleBold = titleBold;
@@ -206,9 +213,12 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("margin") << QStringLiteral("titleLeft") << QStringLiteral("2,5") << QStringLiteral("'2,5' is not a valid floating point value");
-        QTest::newRow("lines") << QStringLiteral("linesPerPage") << QStringLiteral("sessenta") << QStringLiteral("'sessenta' is not a valid integer value");
-        QTest::newRow("size") << QStringLiteral("bodySize") << QStringLiteral("'; drop table X") << QStringLiteral("''; drop table X' is not a valid floating point value");
+        QTest::newRow("margin") << QStringLiteral("titleLeft") << QStringLiteral("2,5")
+                                << QStringLiteral("'2,5' is not a valid floating point value");
+        QTest::newRow("lines") << QStringLiteral("linesPerPage") << QStringLiteral("sessenta")
+                               << QStringLiteral("'sessenta' is not a valid integer value");
+        QTest::newRow("size") << QStringLiteral("bodySize") << QStringLiteral("'; drop table X")
+                              << QStringLiteral("''; drop table X' is not a valid floating point value");
     }
 
     void settingThatIsNotANumber()
@@ -216,11 +226,14 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        fill({{QStringLiteral("PIX"), QStringLiteral("1")}});
+        fill({ { QStringLiteral("PIX"), QStringLiteral("1") } });
         ListingSettingsTexts texts;
-        if (field == QLatin1String("titleLeft")) texts.titleLeft = text;
-        if (field == QLatin1String("linesPerPage")) texts.linesPerPage = text;
-        if (field == QLatin1String("bodySize")) texts.bodySize = text;
+        if (field == QLatin1String("titleLeft"))
+            texts.titleLeft = text;
+        if (field == QLatin1String("linesPerPage"))
+            texts.linesPerPage = text;
+        if (field == QLatin1String("bodySize"))
+            texts.bodySize = text;
         ReportDocument doc;
         try {
             PaymentListing::PrintGridListing(doc, source, texts, Title, {}, Today);
@@ -239,11 +252,12 @@ private slots:
         QString error;
         QVERIFY2(ReportRenderer::writePdf(doc, pdf, &error), qPrintable(error));
         QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {pdf});
+        info.start(QStringLiteral("pdfinfo"), { pdf });
         QVERIFY(info.waitForFinished());
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))));
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
         QVERIFY(text.waitForFinished());
         const QString out = QString::fromUtf8(text.readAllStandardOutput());
         QCOMPARE(out.count(Title), 2);

@@ -16,10 +16,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QLineEdit>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
@@ -35,10 +35,12 @@ class TestPaymentReport : public QObject
 
     void seedOrders()
     {
-        addOrder(app->suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("30"));
+        addOrder(app->suite, QStringLiteral("01"), 1, QDate(2008, 3, 5), QStringLiteral("Pedido"),
+                 QStringLiteral("ANA"), QStringLiteral("30"));
         addPayment(app->suite, QStringLiteral("01"), 1, QStringLiteral("DINHEIRO"), 1, QStringLiteral("20.50"));
         addPayment(app->suite, QStringLiteral("01"), 1, QStringLiteral("PIX"), 2, QStringLiteral("9.50"));
-        addOrder(app->suite, QStringLiteral("02"), 1, QDate(2008, 3, 6), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("100"));
+        addOrder(app->suite, QStringLiteral("02"), 1, QDate(2008, 3, 6), QStringLiteral("Pedido"),
+                 QStringLiteral("ANA"), QStringLiteral("100"));
         addPayment(app->suite, QStringLiteral("02"), 1, QStringLiteral("CARTÃO"), 1, QStringLiteral("100"));
     }
 
@@ -106,7 +108,8 @@ private slots:
         QTest::keyClick(p.DBEdit9, Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(p.DBEdit10));
         QTest::keyClick(p.DBEdit10, Qt::Key_Return);
-        QTRY_VERIFY(QApplication::focusWidget() == p.ComboBox1 || QApplication::focusWidget() == p.ComboBox1->lineEdit());
+        QTRY_VERIFY(QApplication::focusWidget() == p.ComboBox1
+                    || QApplication::focusWidget() == p.ComboBox1->lineEdit());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(p.BitBtn1));
         // "Cancelar" drops a period typed but not stored.
@@ -137,19 +140,26 @@ private slots:
         QStringList shown;
         for (int r = 0; r < model.rowCount(); ++r)
             shown << model.index(r, 0).data().toString() + QLatin1Char('=') + model.index(r, 1).data().toString();
-        QCOMPARE(shown, (QStringList{QStringLiteral("CARTÃO=100.00"), QStringLiteral("DINHEIRO=20.50"), QStringLiteral("PIX=9.50")}));
+        QCOMPARE(shown,
+                 (QStringList { QStringLiteral("CARTÃO=100.00"), QStringLiteral("DINHEIRO=20.50"),
+                                QStringLiteral("PIX=9.50") }));
         // Slices from FORMAPAG and VALORI, smallest first.
         QStringList slices;
         for (QPieSlice *s : chart.PieSeries4->slices())
             slices << s->label();
-        QCOMPARE(slices, (QStringList{QStringLiteral("PIX 10"), QStringLiteral("DINHEIRO 20"), QStringLiteral("CARTÃO 100")}));
-        QCOMPARE(app->suite.query(QStringLiteral("select count(*) from VALORPORFP where CNPJ = ? and ESTLOCAL = '01'"), {StoreA})
-                     .rows[0][0],
-                 Value{qint64(3)});
+        QCOMPARE(
+            slices,
+            (QStringList { QStringLiteral("PIX 10"), QStringLiteral("DINHEIRO 20"), QStringLiteral("CARTÃO 100") }));
+        QCOMPARE(
+            app->suite
+                .query(QStringLiteral("select count(*) from VALORPORFP where CNPJ = ? and ESTLOCAL = '01'"), { StoreA })
+                .rows[0][0],
+            Value { qint64(3) });
         // The stored period is the typed one.
-        const ResultTable period = app->suite.query(QStringLiteral("select DATAINICIAL, DATAFINAL from PERIODO"), {}, true);
+        const ResultTable period
+            = app->suite.query(QStringLiteral("select DATAINICIAL, DATAFINAL from PERIODO"), {}, true);
         QCOMPARE(period.rows.size(), 1);
-        QCOMPARE(period.rows[0][1], Value{QDate(2008, 3, 31)});
+        QCOMPARE(period.rows[0][1], Value { QDate(2008, 3, 31) });
 
         // "Fechar tabela" hides the grid for the rest of the run; "Sair" closes the view.
         chart.Fechartabela1->trigger();
@@ -168,8 +178,10 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a date") << QStringLiteral("290208") << QStringLiteral("990308") << QStringLiteral("'99/03/08' is not a valid date");
-        QTest::newRow("empty end") << QStringLiteral("010308") << QString() << QStringLiteral("Informe a data inicial e a data final do período.");
+        QTest::newRow("not a date") << QStringLiteral("290208") << QStringLiteral("990308")
+                                    << QStringLiteral("'99/03/08' is not a valid date");
+        QTest::newRow("empty end") << QStringLiteral("010308") << QString()
+                                   << QStringLiteral("Informe a data inicial e a data final do período.");
     }
 
     void invalidAndEmptyPeriods()
@@ -181,7 +193,7 @@ private slots:
         QVERIFY2(app->messages.texts.contains(message), qPrintable(app->messages.texts.join(QLatin1Char('|'))));
         QVERIFY(form().PainelConfig->isVisible());
         QVERIFY(!form().Painel_Grafico1->isVisible());
-        QCOMPARE(app->suite.query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value{qint64(0)});
+        QCOMPARE(app->suite.query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value { qint64(0) });
     }
 
     void editedTotalIsRefusedClearly()
@@ -193,21 +205,23 @@ private slots:
         QCOMPARE(app->messages.texts.size(), 1);
         QVERIFY(app->messages.last().startsWith(QStringLiteral("A alteração não foi gravada no banco de dados")));
         QCOMPARE(grid.dataModel()->index(0, 1).data().toString(), QStringLiteral("100.00"));
-        QCOMPARE(app->suite.query(QStringLiteral("select max(VALOR) from VALORPORFP")).rows[0][0], Value{(Decimal{10000, 2})});
+        QCOMPARE(app->suite.query(QStringLiteral("select max(VALOR) from VALORPORFP")).rows[0][0],
+                 Value { (Decimal { 10000, 2 }) });
         // The next computation still writes its rows.
         form().Painel_Grafico1->BitBtn3->click();
         app->messages.clear();
         runReport();
         QVERIFY(app->messages.texts.isEmpty());
-        QCOMPARE(app->suite.query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value{qint64(3)});
+        QCOMPARE(app->suite.query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value { qint64(3) });
     }
 
     void printListingToFiles()
     {
         runReport();
         const QString base = app->suite.folder() + QStringLiteral("/relatorio");
-        for (const auto format : {OutputChoice::FileFormat::Text, OutputChoice::FileFormat::Pdf, OutputChoice::FileFormat::Html,
-                                  OutputChoice::FileFormat::Csv, OutputChoice::FileFormat::Xlsx}) {
+        for (const auto format :
+             { OutputChoice::FileFormat::Text, OutputChoice::FileFormat::Pdf, OutputChoice::FileFormat::Html,
+               OutputChoice::FileFormat::Csv, OutputChoice::FileFormat::Xlsx }) {
             const QString file = base + QLatin1Char('.') + OutputChoice::extension(format);
             PrintJob::setChooser([&](const PrintJob &job) {
                 Q_UNUSED(job);
@@ -230,7 +244,8 @@ private slots:
         QCOMPARE(lines.value(3), QStringLiteral("CARTÃO                100.00   "));
         QFile csv(base + QStringLiteral(".csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(csv.readAll()).contains(QStringLiteral("Forma de Pagamento;Valor R$\r\nCARTÃO;100.00\r\n")));
+        QVERIFY(QString::fromUtf8(csv.readAll())
+                    .contains(QStringLiteral("Forma de Pagamento;Valor R$\r\nCARTÃO;100.00\r\n")));
         QFile xlsx(base + QStringLiteral(".xlsx"));
         QVERIFY(xlsx.open(QIODevice::ReadOnly));
         QVERIFY(xlsx.read(2) == "PK"); // a zip container
@@ -273,7 +288,7 @@ private slots:
         });
         form().Painel_Grafico1->BitBtn4->click();
         QVERIFY(asked);
-        QCOMPARE(app->messages.texts, QStringList{QStringLiteral("'1,5' is not a valid floating point value")});
+        QCOMPARE(app->messages.texts, QStringList { QStringLiteral("'1,5' is not a valid floating point value") });
         QVERIFY(!QFile::exists(app->suite.folder() + QStringLiteral("/nada.pdf")));
     }
 
@@ -284,7 +299,8 @@ private slots:
         runReport();
         form().Painel_Grafico1->BitBtn5->click();
         QCOMPARE(app->messages.texts,
-                 QStringList{QStringLiteral("Nenhuma impressora está instalada. Instale uma impressora para imprimir o gráfico.")});
+                 QStringList { QStringLiteral(
+                     "Nenhuma impressora está instalada. Instale uma impressora para imprimir o gráfico.") });
         QVERIFY(form().Painel_Grafico1->isVisible());
     }
 

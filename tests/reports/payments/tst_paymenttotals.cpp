@@ -38,13 +38,14 @@ class TestPaymentTotals : public QObject
 
     QList<WorkRow> rows(const QString &cnpj, const QString &station)
     {
-        const ResultTable r = suite->query(QStringLiteral("select PERIODO, FORMAPAG, CNPJ, ESTLOCAL, TITULO, VALOR, VALORI from VALORPORFP "
-                                                          "where CNPJ = ? and ESTLOCAL = ? order by VALOR desc"),
-                                           {cnpj, station});
+        const ResultTable r = suite->query(
+            QStringLiteral("select PERIODO, FORMAPAG, CNPJ, ESTLOCAL, TITULO, VALOR, VALORI from VALORPORFP "
+                           "where CNPJ = ? and ESTLOCAL = ? order by VALOR desc"),
+            { cnpj, station });
         QList<WorkRow> out;
         for (const Row &row : r.rows)
-            out.append({valueToText(row[0]), valueToText(row[1]), valueToText(row[2]), valueToText(row[3]),
-                        valueToText(row[4]), row[5], row[6]});
+            out.append({ valueToText(row[0]), valueToText(row[1]), valueToText(row[2]), valueToText(row[3]),
+                         valueToText(row[4]), row[5], row[6] });
         return out;
     }
 
@@ -52,7 +53,7 @@ class TestPaymentTotals : public QObject
     {
         suite->exec(QStringLiteral("delete from PERIODO"), {}, true);
         suite->exec(QStringLiteral("insert into PERIODO (DATAINICIAL, DATAFINAL) values (?, ?)"),
-                    {start.isValid() ? Value{start} : Value{}, end.isValid() ? Value{end} : Value{}}, true);
+                    { start.isValid() ? Value { start } : Value {}, end.isValid() ? Value { end } : Value {} }, true);
         PaymentTotals(*dm, *dm2, values, {}).ComputePaymentTotals(type);
     }
 
@@ -64,35 +65,47 @@ private slots:
         modules = std::make_unique<SuiteModules>(*suite);
         dm = &modules->dm;
         dm2 = &modules->dm2;
-        values = SharedValues{};
+        values = SharedValues {};
         values.StoreCnpj = StoreA;
         values.StationCode = QStringLiteral("01");
         messages.clear();
-        Messages::setSink([this](Messages::Kind, const QString &t) { messages << t; return true; });
+        Messages::setSink([this](Messages::Kind, const QString &t) {
+            messages << t;
+            return true;
+        });
 
         addStore(*suite, StoreA);
         addStore(*suite, StoreB);
         const QDate march(2008, 3, 1);
-        addOrder(*suite, QStringLiteral("01"), 1, march, QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("15.25"));
+        addOrder(*suite, QStringLiteral("01"), 1, march, QStringLiteral("Pedido"), QStringLiteral("ANA"),
+                 QStringLiteral("15.25"));
         addPayment(*suite, QStringLiteral("01"), 1, QStringLiteral("DINHEIRO"), 1, QStringLiteral("10.25"));
         addPayment(*suite, QStringLiteral("01"), 1, QStringLiteral("CARTÃO"), 2, QStringLiteral("5.00"));
-        addOrder(*suite, QStringLiteral("01"), 2, QDate(2008, 3, 31), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("0.25"));
+        addOrder(*suite, QStringLiteral("01"), 2, QDate(2008, 3, 31), QStringLiteral("Pedido"), QStringLiteral("ANA"),
+                 QStringLiteral("0.25"));
         addPayment(*suite, QStringLiteral("01"), 2, QStringLiteral("DINHEIRO"), 1, QStringLiteral("0.25"));
-        addOrder(*suite, QStringLiteral("02"), 1, QDate(2008, 3, 15), QStringLiteral("Pedido"), QStringLiteral("BIA"), QStringLiteral("11.50"));
+        addOrder(*suite, QStringLiteral("02"), 1, QDate(2008, 3, 15), QStringLiteral("Pedido"), QStringLiteral("BIA"),
+                 QStringLiteral("11.50"));
         addPayment(*suite, QStringLiteral("02"), 1, QStringLiteral("PIX"), 1, QStringLiteral("11.50"));
-        addOrder(*suite, QStringLiteral("02"), 2, QDate(2008, 2, 29), QStringLiteral("Pedido"), QStringLiteral("BIA"), QStringLiteral("100"));
+        addOrder(*suite, QStringLiteral("02"), 2, QDate(2008, 2, 29), QStringLiteral("Pedido"), QStringLiteral("BIA"),
+                 QStringLiteral("100"));
         addPayment(*suite, QStringLiteral("02"), 2, QStringLiteral("PIX"), 1, QStringLiteral("100"));
-        addOrder(*suite, QStringLiteral("01"), 3, QDate(2008, 4, 1), QStringLiteral("Pedido"), QStringLiteral("ANA"), QStringLiteral("7"));
+        addOrder(*suite, QStringLiteral("01"), 3, QDate(2008, 4, 1), QStringLiteral("Pedido"), QStringLiteral("ANA"),
+                 QStringLiteral("7"));
         addPayment(*suite, QStringLiteral("01"), 3, QStringLiteral("DINHEIRO"), 1, QStringLiteral("7"));
-        addOrder(*suite, QStringLiteral("01"), 4, QDate(2008, 3, 10), QStringLiteral("Orçam"), QStringLiteral("ANA"), QStringLiteral("1000"));
+        addOrder(*suite, QStringLiteral("01"), 4, QDate(2008, 3, 10), QStringLiteral("Orçam"), QStringLiteral("ANA"),
+                 QStringLiteral("1000"));
         addPayment(*suite, QStringLiteral("01"), 4, QStringLiteral("DINHEIRO"), 1, QStringLiteral("1000"));
-        addOrder(*suite, QStringLiteral("02"), 3, QDate(2008, 3, 20), QStringLiteral("Pedido"), QStringLiteral("BIA"), QStringLiteral("0.40"));
+        addOrder(*suite, QStringLiteral("02"), 3, QDate(2008, 3, 20), QStringLiteral("Pedido"), QStringLiteral("BIA"),
+                 QStringLiteral("0.40"));
         addPayment(*suite, QStringLiteral("02"), 3, QStringLiteral(""), 1, QStringLiteral("0.40"));
         // Rows of earlier runs: this store and station (replaced) and two others (kept).
-        for (const auto &[cnpj, station] : {std::pair{StoreA, QStringLiteral("01")}, std::pair{StoreA, QStringLiteral("02")},
-                                            std::pair{StoreB, QStringLiteral("01")}})
-            suite->exec(QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('ANTIGO', 1, ?, ?)"),
-                        {cnpj, station});
+        for (const auto &[cnpj, station] :
+             { std::pair { StoreA, QStringLiteral("01") }, std::pair { StoreA, QStringLiteral("02") },
+               std::pair { StoreB, QStringLiteral("01") } })
+            suite->exec(
+                QStringLiteral("insert into VALORPORFP (FORMAPAG, VALOR, CNPJ, ESTLOCAL) values ('ANTIGO', 1, ?, ?)"),
+                { cnpj, station });
     }
 
     void cleanup()
@@ -111,14 +124,15 @@ private slots:
         const QString period = QStringLiteral("Período de 01/03/08 a 31/03/08");
         const QString title = QStringLiteral("Valor Total por Forma de Pagamento (Pedido)");
         const QList<std::tuple<QString, Decimal, qint64>> expected = {
-            {QStringLiteral("PIX"), {1150, 2}, 12},       // 11.50: the even neighbour is 12
-            {QStringLiteral("DINHEIRO"), {1050, 2}, 10},  // 10.50: the even neighbour is 10; both days of the period
-            {QStringLiteral("CARTÃO"), {500, 2}, 5},      // an order paid in two methods adds to both
-            {QString(), {40, 2}, 0}};                    // the empty method forms its own group
+            { QStringLiteral("PIX"), { 1150, 2 }, 12 }, // 11.50: the even neighbour is 12
+            { QStringLiteral("DINHEIRO"), { 1050, 2 }, 10 }, // 10.50: the even neighbour is 10; both days of the period
+            { QStringLiteral("CARTÃO"), { 500, 2 }, 5 }, // an order paid in two methods adds to both
+            { QString(), { 40, 2 }, 0 }
+        }; // the empty method forms its own group
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(r[i].method, std::get<0>(expected[i]));
-            QCOMPARE(r[i].value, Value{std::get<1>(expected[i])});
-            QCOMPARE(r[i].whole, Value{std::get<2>(expected[i])});
+            QCOMPARE(r[i].value, Value { std::get<1>(expected[i]) });
+            QCOMPARE(r[i].whole, Value { std::get<2>(expected[i]) });
             QCOMPARE(r[i].period, period);
             QCOMPARE(r[i].title, title);
             QCOMPARE(r[i].cnpj, StoreA);
@@ -152,12 +166,13 @@ private slots:
         QCOMPARE(rows(StoreA, QStringLiteral("01")).size(), expectedRows);
         QCOMPARE(rows(StoreA, QStringLiteral("02")).size(), 1);
         QVERIFY(messages.isEmpty());
-        QCOMPARE(suite->query(QStringLiteral("select count(*) from PEDIDOS")).rows[0][0], Value{qint64(7)});
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from PEDIDOS")).rows[0][0], Value { qint64(7) });
     }
 
     void titleIsCutToItsColumn()
     {
-        addOrder(*suite, QStringLiteral("03"), 1, QDate(2008, 3, 2), QString(10, QLatin1Char('L')), QStringLiteral("X"), QStringLiteral("1"));
+        addOrder(*suite, QStringLiteral("03"), 1, QDate(2008, 3, 2), QString(10, QLatin1Char('L')), QStringLiteral("X"),
+                 QStringLiteral("1"));
         addPayment(*suite, QStringLiteral("03"), 1, QStringLiteral("PIX"), 1, QStringLiteral("1"));
         compute(QString(10, QLatin1Char('L')) + QString(15, QLatin1Char(' ')), QDate(2008, 3, 1), QDate(2008, 3, 31));
         // The comparison is the database's: trailing blanks do not count in it.
@@ -177,12 +192,14 @@ private slots:
     {
         values.StoreCnpj = QStringLiteral("00000000000000");
         compute(QStringLiteral("Pedido"), QDate(2008, 3, 1), QDate(2008, 3, 31));
-        QCOMPARE(messages, QStringList{QStringLiteral("(5) Não foi encontrado o registro da loja \"00.000.000/0000-00\" no sistema. "
-                                                      "Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
-                                                      "registro na tabela \"DADOS GERAIS\" antes de continuar.")});
+        QCOMPARE(
+            messages,
+            QStringList { QStringLiteral("(5) Não foi encontrado o registro da loja \"00.000.000/0000-00\" no sistema. "
+                                         "Entre em contato com o suporte da MIRAL SISTEMAS e solicite a inclusão do "
+                                         "registro na tabela \"DADOS GERAIS\" antes de continuar.") });
         QVERIFY(values.StoreMissing);
         QVERIFY(!values.ReportBusy);
-        QCOMPARE(suite->query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value{qint64(3)});
+        QCOMPARE(suite->query(QStringLiteral("select count(*) from VALORPORFP")).rows[0][0], Value { qint64(3) });
         // A registered store computes at once: the store is checked on every run.
         values.StoreCnpj = StoreA;
         compute(QStringLiteral("Pedido"), QDate(2008, 3, 1), QDate(2008, 3, 31));
@@ -193,14 +210,15 @@ private slots:
     void emptyPeriodIsRefused()
     {
         compute(QStringLiteral("Pedido"), QDate(2008, 3, 1), QDate());
-        QCOMPARE(messages, QStringList{PaymentTotals::emptyPeriodMessage()});
+        QCOMPARE(messages, QStringList { PaymentTotals::emptyPeriodMessage() });
         QCOMPARE(rows(StoreA, QStringLiteral("01")).size(), 1); // untouched
     }
 
     void failureKeepsTheOldRowsAndReleasesTheBusyMarker()
     {
         // An order type longer than the statement takes makes the totals statement fail after the delete.
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, compute(QString(30, QLatin1Char('Z')), QDate(2008, 3, 1), QDate(2008, 3, 31)));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 compute(QString(30, QLatin1Char('Z')), QDate(2008, 3, 1), QDate(2008, 3, 31)));
         QVERIFY(!values.ReportBusy);
         const QList<WorkRow> r = rows(StoreA, QStringLiteral("01"));
         QCOMPARE(r.size(), 1);
