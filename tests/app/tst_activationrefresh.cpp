@@ -1,5 +1,6 @@
 #include "SuiteSeed.h"
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "app/ActivationRefresh.h"
 #include "app/SharedValues.h"
@@ -13,16 +14,9 @@
 using namespace valorama;
 using namespace valorama::test;
 
-class TestActivationRefresh : public QObject
+class TestActivationRefresh : public WorkstationTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<SuiteModules> modules;
-    TDM *dm = nullptr;
-    TDM2 *dm2 = nullptr;
-    SharedValues values;
-    QStringList messages;
 
     void component(const QString &code, const QString &name, const QString &group, const QString &dcb,
                    const QString &factor = QStringLiteral("1.5"))
@@ -37,25 +31,11 @@ class TestActivationRefresh : public QObject
 private slots:
     void init()
     {
-        suite = std::make_unique<TestSuite>();
+        startWorkstation();
         VALORAMA_REQUIRE_SUITE(*suite);
-        modules = std::make_unique<SuiteModules>(*suite);
-        dm = &modules->dm;
-        dm2 = &modules->dm2;
-        values = SharedValues {};
-        messages.clear();
-        Messages::setSink([this](Messages::Kind, const QString &t) {
-            messages << t;
-            return true;
-        });
     }
 
-    void cleanup()
-    {
-        Messages::setSink({});
-        modules.reset();
-        suite.reset();
-    }
+    void cleanup() { stopWorkstation(); }
 
     void storeCheck()
     {

@@ -1,4 +1,5 @@
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "data/BulkWriteScope.h"
 #include "data/DataSetTableModel.h"
@@ -14,30 +15,18 @@
 using namespace valorama;
 using namespace valorama::test;
 
-class TestDataLayer : public QObject
+class TestDataLayer : public WorkstationTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<SuiteModules> modules;
-    TDM *dm = nullptr;
-    TDM2 *dm2 = nullptr;
 
 private slots:
     void init()
     {
-        suite = std::make_unique<TestSuite>();
+        startWorkstation();
         VALORAMA_REQUIRE_SUITE(*suite);
-        modules = std::make_unique<SuiteModules>(*suite);
-        dm = &modules->dm;
-        dm2 = &modules->dm2;
     }
 
-    void cleanup()
-    {
-        modules.reset();
-        suite.reset();
-    }
+    void cleanup() { stopWorkstation(); }
 
     void connectionStrings()
     {

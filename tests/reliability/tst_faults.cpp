@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "SuiteSeed.h"
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "app/SharedValues.h"
 #include "app/TFormSNGPC.h"
@@ -24,7 +25,7 @@ using namespace valorama;
 using namespace valorama::test;
 
 // A Firebird server of this test's own, which it stops, crashes and starts again.
-class TestFaults : public QObject
+class TestFaults : public WorkstationTest
 {
     Q_OBJECT
 
@@ -62,6 +63,18 @@ class TestFaults : public QObject
         suite.exec(QStringLiteral("insert into REL_COMISSOES values ('ANTIGO', 1)"));
     }
 
+    // This workstation at station 01 of store A, over a seeded suite.
+    bool startStation01()
+    {
+        startWorkstation();
+        if (!suite->ok())
+            return false;
+        seedPayments(*suite);
+        values.StoreCnpj = StoreA;
+        values.StationCode = QStringLiteral("01");
+        return true;
+    }
+
     // Another workstation's attachment to the suite's main database.
     static std::unique_ptr<FbAttachment> otherWorkstation(TestSuite &suite)
     {
@@ -81,6 +94,8 @@ private slots:
         qputenv("VALORAMA_FIXTURE_DIR", m_dir.toLocal8Bit());
         qputenv("VALORAMA_FIXTURE_PORT", "3058");
     }
+
+    void cleanup() { stopWorkstation(); }
 
     void cleanupTestCase()
     {
@@ -115,33 +130,20 @@ private slots:
 
     void serverCrashDuringPaymentComputation()
     {
-        TestSuite suite;
-        VALORAMA_REQUIRE_SUITE(suite);
-        seedPayments(suite);
-        SuiteModules modules(suite);
-        TDM &dm = modules.dm;
-        TDM2 &dm2 = modules.dm2;
-        SharedValues values;
-        values.StoreCnpj = StoreA;
-        values.StationCode = QStringLiteral("01");
-        QStringList messages;
-        Messages::setSink([&](Messages::Kind, const QString &t) {
-            messages << t;
-            return true;
-        });
-        PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido")); // attached and warm
+        QVERIFY2(startStation01(), qPrintable(suite->error()));
+        PaymentTotals(*dm, *dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido")); // attached and warm
         // Another workstation holds the rows; our delete waits on it; then the server dies.
         std::thread crash([this] {
             std::this_thread::sleep_for(std::chrono::milliseconds(800));
             fixture(QStringLiteral("kill"));
         });
         {
-            auto holder = otherWorkstation(suite); // holds a lock on this store's rows
+            auto holder = otherWorkstation(*suite); // holds a lock on this store's rows
             auto tx = holder->begin();
             holder->run(*tx, QStringLiteral("update VALORPORFP set VALOR = VALOR where ESTLOCAL = '01'"));
             bool failed = false;
             try {
-                PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
+                PaymentTotals(*dm, *dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
             } catch (const DatabaseError &e) {
                 failed = true;
                 QVERIFY2(e.isConnectionLost(), qPrintable(e.message()));
@@ -151,57 +153,44 @@ private slots:
             QVERIFY(failed);
             QVERIFY(!values.ReportBusy);
         }
-        suite.closeAttachments();
+        suite->closeAttachments();
         QVERIFY(fixture(QStringLiteral("start")));
         // Nothing half-written: the rows are those of the last complete run.
-        QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
+        QCOMPARE(suite->textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
                  QStringList { QStringLiteral("PIX|30.00") });
         // The same data modules attach again by themselves.
-        PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
-        QCOMPARE(dm.ValorFP.recordCount(), 1);
+        PaymentTotals(*dm, *dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
+        QCOMPARE(dm->ValorFP.recordCount(), 1);
         QVERIFY(messages.isEmpty());
-        Messages::setSink({});
     }
 
     void serverCrashDuringCommissionCalculation()
     {
-        TestSuite suite;
-        VALORAMA_REQUIRE_SUITE(suite);
-        seedPayments(suite);
-        SuiteModules modules(suite);
-        TDM &dm = modules.dm;
+        QVERIFY2(startStation01(), qPrintable(suite->error()));
         std::thread crash([this] {
             std::this_thread::sleep_for(std::chrono::milliseconds(800));
             fixture(QStringLiteral("kill"));
         });
         {
-            auto holder = otherWorkstation(suite);
+            auto holder = otherWorkstation(*suite);
             auto tx = holder->begin();
             holder->run(*tx, QStringLiteral("delete from REL_COMISSOES")); // another workstation mid-calculation
-            QVERIFY_THROWS_EXCEPTION(DatabaseError, CommissionCalculation(dm).calculateSummary());
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, CommissionCalculation(*dm).calculateSummary());
             crash.join();
         }
-        suite.closeAttachments();
+        suite->closeAttachments();
         QVERIFY(fixture(QStringLiteral("start")));
-        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")),
+        QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE from REL_COMISSOES")),
                  QStringList { QStringLiteral("ANTIGO") });
-        CommissionCalculation(dm).calculateSummary();
-        QCOMPARE(suite.textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")),
+        CommissionCalculation(*dm).calculateSummary();
+        QCOMPARE(suite->textRows(QStringLiteral("select ATENDENTE, COMISSAO from REL_COMISSOES")),
                  QStringList { QStringLiteral("ANA|0.75") });
     }
 
     void lockHeldByAnotherWorkstationWaitsThenCompletes()
     {
-        TestSuite suite;
-        VALORAMA_REQUIRE_SUITE(suite);
-        seedPayments(suite);
-        SuiteModules modules(suite);
-        TDM &dm = modules.dm;
-        TDM2 &dm2 = modules.dm2;
-        SharedValues values;
-        values.StoreCnpj = StoreA;
-        values.StationCode = QStringLiteral("01");
-        auto holder = otherWorkstation(suite);
+        QVERIFY2(startStation01(), qPrintable(suite->error()));
+        auto holder = otherWorkstation(*suite);
         auto tx = holder->begin();
         holder->run(*tx, QStringLiteral("update VALORPORFP set VALOR = 5 where ESTLOCAL = '01'"));
         std::thread release([&] {
@@ -211,14 +200,14 @@ private slots:
         QElapsedTimer waited;
         waited.start();
         try {
-            PaymentTotals(dm, dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
+            PaymentTotals(*dm, *dm2, values, {}).ComputePaymentTotals(QStringLiteral("Pedido"));
         } catch (const DatabaseError &e) {
             release.join();
             QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
         }
         release.join();
         QVERIFY(waited.elapsed() >= 600);
-        QCOMPARE(suite.textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
+        QCOMPARE(suite->textRows(QStringLiteral("select FORMAPAG, VALOR from VALORPORFP where ESTLOCAL = '01'")),
                  QStringList { QStringLiteral("PIX|30.00") });
     }
 

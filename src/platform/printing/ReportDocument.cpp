@@ -41,7 +41,9 @@ void installFontSubstitutions()
     Q_UNUSED(done);
 }
 
-QFont qfont(const ReportFont &f)
+} // namespace
+
+QFont ReportDocument::qfont(const ReportFont &f)
 {
     installFontSubstitutions();
     QFont font(f.name);
@@ -51,8 +53,6 @@ QFont qfont(const ReportFont &f)
     font.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
     return font;
 }
-
-} // namespace
 
 ReportDocument::ReportDocument(const ReportLayout &layout) : m_layout(layout)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/printing/ReportCanvas.h"
 
+#include <QFont>
 #include <QList>
 #include <QPageSize>
 #include <QString>
@@ -70,6 +71,8 @@ public:
     QStringList pageLines(int page) const;
 
     static double lineHeightOf(const ReportFont &font, double unitsPerInch);
+    // The font a report font stands for on this system (the suite's font names substituted).
+    static QFont qfont(const ReportFont &font);
 
 private:
     void add(double x, const QString &text);

@@ -11,15 +11,11 @@ namespace valorama {
 
 void ReportRenderer::drawPage(const ReportDocument &doc, int page, QPainter &painter, double dotsPerInch)
 {
-    ReportDocument::lineHeightOf(ReportFont {}, 1); // makes sure the font substitutions are in place
     const double scale = dotsPerInch / doc.layout().unitsPerInch;
     for (const ReportTextOp &op : doc.pages()[page].ops) {
-        QFont font(op.font.name);
-        font.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
+        QFont font = ReportDocument::qfont(op.font);
         // Points relate to inches, not to the device: size the font in device pixels.
         font.setPixelSize(qMax(1, int(op.font.points / 72.0 * dotsPerInch + 0.5)));
-        font.setBold(op.font.bold);
-        font.setUnderline(op.font.underline);
         painter.setFont(font);
         painter.drawText(QPointF(op.x * scale, op.y * scale), op.text);
     }

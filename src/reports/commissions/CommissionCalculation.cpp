@@ -6,6 +6,29 @@
 
 namespace valorama {
 
+namespace {
+
+// One transaction that reserves the work table: another workstation's run waits for it.
+TransactionOptions reserving(const QString &table)
+{
+    TransactionOptions options;
+    options.protectedWrites = { table };
+    return options;
+}
+
+// Appends one row per result row, each column copied by name.
+void copyRows(ClientDataSet &from, ClientDataSet &to, const QStringList &columns)
+{
+    for (from.first(); !from.eof(); from.next()) {
+        to.append();
+        for (const QString &name : columns)
+            to.fieldByName(name).setValue(from.fieldByName(name).value());
+        to.post();
+    }
+}
+
+} // namespace
+
 CommissionCalculation::CommissionCalculation(TDM &dm, std::function<void()> processPendingMessages)
     : m_dm(dm), m_processPendingMessages(std::move(processPendingMessages))
 {
@@ -51,23 +74,14 @@ void CommissionCalculation::calculateSummary()
     const double mp = rate();
     ClientDataSet &comiss = m_dm.Comiss;
     ClientDataSet &q = m_dm.SQLQuery1;
-    TransactionOptions reserve;
-    reserve.protectedWrites = { QStringLiteral("REL_COMISSOES") };
-    BulkWriteScope scope(m_dm.sqlcon1, reserve);
+    BulkWriteScope scope(m_dm.sqlcon1, reserving(QStringLiteral("REL_COMISSOES")));
     m_dm.ExecuteDirect(QStringLiteral("delete from REL_COMISSOES"));
     q.close();
     q.command().setCommandText(summaryStatement(mp));
     q.open();
     comiss.close();
     comiss.open();
-    for (q.first(); !q.eof(); q.next()) {
-        comiss.append();
-        comiss.fieldByName(QStringLiteral("ATENDENTE"))
-            .setAsString(q.fieldByName(QStringLiteral("ATENDENTE")).asString());
-        comiss.fieldByName(QStringLiteral("COMISSAO"))
-            .setAsString(q.fieldByName(QStringLiteral("COMISSAO")).asString());
-        comiss.post();
-    }
+    copyRows(q, comiss, { QStringLiteral("ATENDENTE"), QStringLiteral("COMISSAO") });
     scope.commit();
     if (m_processPendingMessages)
         m_processPendingMessages();
@@ -79,23 +93,16 @@ void CommissionCalculation::calculateDetail(const QString &attendant)
     const double mp = rate();
     ClientDataSet &det = m_dm.ComissDet;
     ClientDataSet &q = m_dm.SQLQuery1;
-    TransactionOptions reserve;
-    reserve.protectedWrites = { QStringLiteral("REL_COMISSDET") };
-    BulkWriteScope scope(m_dm.sqlcon1, reserve);
+    BulkWriteScope scope(m_dm.sqlcon1, reserving(QStringLiteral("REL_COMISSDET")));
     q.close();
     q.command().setCommandText(detailStatement(mp), { attendant });
     q.open();
     m_dm.ExecuteDirect(QStringLiteral("delete from REL_COMISSDET"));
     det.close();
     det.open();
-    for (q.first(); !q.eof(); q.next()) {
-        det.append();
-        for (const char *column : { "ATENDENTE", "PEDIDO", "DATA", "CLIENTE", "VALOR", "COMISSAO" }) {
-            const QString name = QString::fromLatin1(column);
-            det.fieldByName(name).setValue(q.fieldByName(name).value());
-        }
-        det.post();
-    }
+    copyRows(q, det,
+             { QStringLiteral("ATENDENTE"), QStringLiteral("PEDIDO"), QStringLiteral("DATA"), QStringLiteral("CLIENTE"),
+               QStringLiteral("VALOR"), QStringLiteral("COMISSAO") });
     scope.commit();
     q.close();
 }

@@ -99,8 +99,8 @@ void ChartPanel::bindData()
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DBGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(pos)); });
-    m_binding
-        = new PieChartBinding(&DM->ValorFP, PieSeries4, QStringLiteral("FORMAPAG"), QStringLiteral("VALORI"), this);
+    // The pie follows ValorFP for the panel's whole life.
+    new PieChartBinding(&DM->ValorFP, PieSeries4, QStringLiteral("FORMAPAG"), QStringLiteral("VALORI"), this);
     Painel_Grafico1Resize();
 }
 

@@ -16,7 +16,6 @@ namespace valorama {
 
 class DBGrid;
 class DBText;
-class PieChartBinding;
 class TFormSNGPC;
 
 // The result of the payment totals: title and period, the grid of payment methods and a pie.
@@ -53,7 +52,6 @@ private:
     void Painel_Grafico1Resize();
 
     TFormSNGPC *m_form;
-    PieChartBinding *m_binding = nullptr;
 };
 
 } // namespace valorama

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "SuiteSeed.h"
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "app/TFormSNGPC.h"
 #include "data/BulkWriteScope.h"
@@ -43,13 +44,9 @@ void seedOrders(TestSuite &suite)
 
 } // namespace
 
-class TestCommissions : public QObject
+class TestCommissions : public WorkstationTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<SuiteModules> modules;
-    TDM *dm = nullptr;
 
     QStringList summary()
     {
@@ -60,19 +57,13 @@ class TestCommissions : public QObject
 private slots:
     void init()
     {
-        suite = std::make_unique<TestSuite>();
+        startWorkstation();
         VALORAMA_REQUIRE_SUITE(*suite);
-        modules = std::make_unique<SuiteModules>(*suite);
-        dm = &modules->dm;
         seedOrders(*suite);
         setMainPeriod(*suite, QDate(2008, 3, 1), QDate(2008, 3, 31));
     }
 
-    void cleanup()
-    {
-        modules.reset();
-        suite.reset();
-    }
+    void cleanup() { stopWorkstation(); }
 
     void knownAnswers()
     {

@@ -1,4 +1,5 @@
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "core/Formats.h"
 #include "data/TDM.h"
@@ -20,13 +21,10 @@ const QString Title = QStringLiteral("Valor Total por Forma de Pagamento");
 
 } // namespace
 
-class TestPaymentListing : public QObject
+class TestPaymentListing : public WorkstationTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<SuiteModules> modules;
-    TDM *dm = nullptr;
     GridListingSource source;
 
     void fill(const QList<std::pair<QString, QString>> &rows)
@@ -63,21 +61,15 @@ class TestPaymentListing : public QObject
 private slots:
     void init()
     {
-        suite = std::make_unique<TestSuite>();
+        startWorkstation();
         VALORAMA_REQUIRE_SUITE(*suite);
-        modules = std::make_unique<SuiteModules>(*suite);
-        dm = &modules->dm;
         source = GridListingSource { &dm->ValorFP,
                                      { { QStringLiteral("FORMAPAG"), QStringLiteral(" Forma de Pagamento") },
                                        { QStringLiteral("VALOR"), QStringLiteral(" Valor R$") } },
                                      { QString(), QString() } };
     }
 
-    void cleanup()
-    {
-        modules.reset();
-        suite.reset();
-    }
+    void cleanup() { stopWorkstation(); }
 
     void defaults()
     {

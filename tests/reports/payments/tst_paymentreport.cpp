@@ -54,6 +54,20 @@ class TestPaymentReport : public QObject
 
     TFormSNGPC &form() { return *app->form; }
 
+    // The output dialog answers "this file, in this format"; asked tells that it was shown.
+    static void chooseFile(OutputChoice::FileFormat format, const QString &file, bool *asked = nullptr)
+    {
+        PrintJob::setChooser([=](const PrintJob &) {
+            if (asked)
+                *asked = true;
+            OutputChoice c;
+            c.destination = OutputChoice::Destination::File;
+            c.format = format;
+            c.fileName = file;
+            return std::optional<OutputChoice>(c);
+        });
+    }
+
     // Opens the parameter panel, types the period and runs the report.
     void runReport(const QString &start = QStringLiteral("010308"), const QString &end = QStringLiteral("310308"))
     {
@@ -223,14 +237,7 @@ private slots:
              { OutputChoice::FileFormat::Text, OutputChoice::FileFormat::Pdf, OutputChoice::FileFormat::Html,
                OutputChoice::FileFormat::Csv, OutputChoice::FileFormat::Xlsx }) {
             const QString file = base + QLatin1Char('.') + OutputChoice::extension(format);
-            PrintJob::setChooser([&](const PrintJob &job) {
-                Q_UNUSED(job);
-                OutputChoice c;
-                c.destination = OutputChoice::Destination::File;
-                c.format = format;
-                c.fileName = file;
-                return std::optional<OutputChoice>(c);
-            });
+            chooseFile(format, file);
             form().Painel_Grafico1->BitBtn4->click();
             QVERIFY2(QFile::exists(file), qPrintable(file));
         }
@@ -257,13 +264,7 @@ private slots:
         form().Sada2->trigger(); // the panel opens again beneath the result view
         typePeriod(form().PainelConfig->DBEdit9, QStringLiteral("020308"));
         form().PainelConfig->DBEdit9->commit();
-        PrintJob::setChooser([&](const PrintJob &) {
-            OutputChoice c;
-            c.destination = OutputChoice::Destination::File;
-            c.format = OutputChoice::FileFormat::Text;
-            c.fileName = app->suite.folder() + QStringLiteral("/r.txt");
-            return std::optional<OutputChoice>(c);
-        });
+        chooseFile(OutputChoice::FileFormat::Text, app->suite.folder() + QStringLiteral("/r.txt"));
         form().Painel_Grafico1->BitBtn4->click();
         QVERIFY(DM2->Periodo.active());
         QCOMPARE(DM2->Periodo.fieldByName(QStringLiteral("DATAINICIAL")).asDate(), QDate(2008, 3, 2));
@@ -278,14 +279,7 @@ private slots:
         runReport();
         form().PainelConfig->Edit4->setText(QStringLiteral("1,5"));
         bool asked = false;
-        PrintJob::setChooser([&](const PrintJob &) {
-            asked = true;
-            OutputChoice c;
-            c.destination = OutputChoice::Destination::File;
-            c.format = OutputChoice::FileFormat::Pdf;
-            c.fileName = app->suite.folder() + QStringLiteral("/nada.pdf");
-            return std::optional<OutputChoice>(c);
-        });
+        chooseFile(OutputChoice::FileFormat::Pdf, app->suite.folder() + QStringLiteral("/nada.pdf"), &asked);
         form().Painel_Grafico1->BitBtn4->click();
         QVERIFY(asked);
         QCOMPARE(app->messages.texts, QStringList { QStringLiteral("'1,5' is not a valid floating point value") });

@@ -1,5 +1,6 @@
 #include "SuiteSeed.h"
 #include "TestSuite.h"
+#include "WorkstationTest.h"
 
 #include "app/SharedValues.h"
 #include "data/DatabaseError.h"
@@ -25,16 +26,9 @@ struct WorkRow
 
 } // namespace
 
-class TestPaymentTotals : public QObject
+class TestPaymentTotals : public WorkstationTest
 {
     Q_OBJECT
-
-    std::unique_ptr<TestSuite> suite;
-    std::unique_ptr<SuiteModules> modules;
-    TDM *dm = nullptr;
-    TDM2 *dm2 = nullptr;
-    SharedValues values;
-    QStringList messages;
 
     QList<WorkRow> rows(const QString &cnpj, const QString &station)
     {
@@ -60,19 +54,10 @@ class TestPaymentTotals : public QObject
 private slots:
     void init()
     {
-        suite = std::make_unique<TestSuite>();
+        startWorkstation();
         VALORAMA_REQUIRE_SUITE(*suite);
-        modules = std::make_unique<SuiteModules>(*suite);
-        dm = &modules->dm;
-        dm2 = &modules->dm2;
-        values = SharedValues {};
         values.StoreCnpj = StoreA;
         values.StationCode = QStringLiteral("01");
-        messages.clear();
-        Messages::setSink([this](Messages::Kind, const QString &t) {
-            messages << t;
-            return true;
-        });
 
         addStore(*suite, StoreA);
         addStore(*suite, StoreB);
@@ -108,12 +93,7 @@ private slots:
                 { cnpj, station });
     }
 
-    void cleanup()
-    {
-        Messages::setSink({});
-        modules.reset();
-        suite.reset();
-    }
+    void cleanup() { stopWorkstation(); }
 
     void knownAnswers()
     {
