@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace valorama {
 
@@ -27,6 +28,16 @@ DBGrid::DBGrid(const QString &name, DataSource *source, const QList<DataSetTable
             guarded([this](const QModelIndex &current, const QModelIndex &) { rowLeft(current.row()); }));
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::syncCurrentRow);
     connect(source->dataSet(), &ClientDataSet::currentChanged, this, &DBGrid::syncCurrentRow);
+}
+
+QMenu *DBGrid::createPopupMenu(const QString &name)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(name);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint &pos) { menu->popup(viewport()->mapToGlobal(pos)); });
+    return menu;
 }
 
 void DBGrid::rowLeft(int newRow)

@@ -4,6 +4,10 @@
 
 #include <QTableView>
 
+QT_BEGIN_NAMESPACE
+class QMenu;
+QT_END_NAMESPACE
+
 namespace valorama {
 
 class DataSource;
@@ -19,6 +23,8 @@ public:
            QWidget *parent = nullptr);
 
     DataSetTableModel *dataModel() const { return m_model; }
+    // The grid's pop-up menu, shown where the grid is right-clicked; the grid owns it.
+    QMenu *createPopupMenu(const QString &name);
     DataSource *dataSource() const { return m_source; }
 
 protected:

@@ -58,14 +58,10 @@ void CommissionPanel::bindData()
     DBGrid2->setGeometry(16, 76, 420, 450);
     DBGrid2->setColumnWidth(0, 250);
     DBGrid2->setColumnWidth(1, 120);
-    PopupMenu2 = new QMenu(DBGrid2);
-    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    PopupMenu2 = DBGrid2->createPopupMenu(QStringLiteral("PopupMenu2"));
     Detalharcomisso1 = PopupMenu2->addAction(QStringLiteral("Detalhar comissão "));
     Detalharcomisso1->setObjectName(QStringLiteral("Detalharcomisso1"));
     connect(Detalharcomisso1, &QAction::triggered, this, guarded([this] { Detalharcomisso1Click(); }));
-    DBGrid2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DBGrid2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu2->popup(DBGrid2->viewport()->mapToGlobal(pos)); });
 
     PainelDetalhaComissao = new QFrame(this);
     PainelDetalhaComissao->setObjectName(QStringLiteral("PainelDetalhaComissao"));

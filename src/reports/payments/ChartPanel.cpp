@@ -91,14 +91,10 @@ void ChartPanel::bindData()
     DBGrid1->setGeometry(5, 47, 298, 410);
     DBGrid1->setColumnWidth(0, 190);
     DBGrid1->setColumnWidth(1, 77);
-    PopupMenu1 = new QMenu(DBGrid1);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1 = DBGrid1->createPopupMenu(QStringLiteral("PopupMenu1"));
     Fechartabela1 = PopupMenu1->addAction(QStringLiteral("Fechar tabela"));
     Fechartabela1->setObjectName(QStringLiteral("Fechartabela1"));
     connect(Fechartabela1, &QAction::triggered, this, guarded([this] { Fechartabela1Click(); }));
-    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DBGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu1->popup(DBGrid1->viewport()->mapToGlobal(pos)); });
     // The pie follows ValorFP for the panel's whole life.
     new PieChartBinding(&DM->ValorFP, PieSeries4, QStringLiteral("FORMAPAG"), QStringLiteral("VALORI"), this);
     Painel_Grafico1Resize();
